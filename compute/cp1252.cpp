@@ -24,17 +24,21 @@ std::optional<std::string> FromUtf8(std::string_view utf8) {
     } else {
       return std::nullopt;
     }
-    if (i + extra >= utf8.size()) return std::nullopt;
+    if (i + extra >= utf8.size())
+      return std::nullopt;
     for (std::size_t k = 1; k <= extra; ++k) {
       const auto cont = static_cast<unsigned char>(utf8[i + k]);
-      if ((cont & 0xC0) != 0x80) return std::nullopt;
+      if ((cont & 0xC0) != 0x80)
+        return std::nullopt;
       cp = (cp << 6) | (cont & 0x3F);
     }
     // Overlong forms and surrogates are not UTF-8.
     static constexpr char32_t kMin[] = {0, 0x80, 0x800, 0x10000};
-    if (cp < kMin[extra] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) return std::nullopt;
+    if (cp < kMin[extra] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF)
+      return std::nullopt;
     const auto byte = FromUnicode(cp);
-    if (!byte) return std::nullopt;
+    if (!byte)
+      return std::nullopt;
     out.push_back(static_cast<char>(*byte));
     i += extra + 1;
   }

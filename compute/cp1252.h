@@ -24,15 +24,18 @@ inline constexpr std::array<char32_t, 32> kHighControls = {
 
 // The code point a byte stands for, or nothing for the five unassigned bytes.
 constexpr std::optional<char32_t> ToUnicode(unsigned char byte) {
-  if (byte < 0x80 || byte >= 0xA0) return static_cast<char32_t>(byte);
+  if (byte < 0x80 || byte >= 0xA0)
+    return static_cast<char32_t>(byte);
   const char32_t cp = detail::kHighControls[byte - 0x80];
-  if (cp == 0) return std::nullopt;
+  if (cp == 0)
+    return std::nullopt;
   return cp;
 }
 
 // The byte that holds a code point, or nothing when Windows-1252 cannot hold it.
 constexpr std::optional<unsigned char> FromUnicode(char32_t cp) {
-  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<unsigned char>(cp);
+  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
+    return static_cast<unsigned char>(cp);
   for (std::size_t i = 0; i < detail::kHighControls.size(); ++i) {
     if (detail::kHighControls[i] != 0 && detail::kHighControls[i] == cp) {
       return static_cast<unsigned char>(0x80 + i);
@@ -75,11 +78,13 @@ struct Literal {
       }
       for (std::size_t k = 1; k <= extra; ++k) {
         const auto cont = static_cast<unsigned char>(utf8[i + k]);
-        if ((cont & 0xC0) != 0x80) throw "literal is not valid UTF-8";
+        if ((cont & 0xC0) != 0x80)
+          throw "literal is not valid UTF-8";
         cp = (cp << 6) | (cont & 0x3F);
       }
       const auto byte = FromUnicode(cp);
-      if (!byte) throw "literal holds a character that Windows-1252 cannot hold";
+      if (!byte)
+        throw "literal holds a character that Windows-1252 cannot hold";
       bytes[size++] = static_cast<char>(*byte);
       i += extra + 1;
     }

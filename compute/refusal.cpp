@@ -1,0 +1,23 @@
+#include "compute/refusal.h"
+
+#include "compute/cp1252.h"
+
+namespace fotovuelo {
+
+using cp1252::operator""_cp1252;
+
+std::string Refusal::SpanishMessage() const {
+  std::string message("El dato «"_cp1252);
+  message += FieldInfo(field).label;
+  message += "»: "_cp1252;
+  message += rule_es;
+  message += '.';
+  return message;
+}
+
+std::string Refusal::EnglishMessage() const {
+  const FormFieldInfo& info = FieldInfo(field);
+  return std::string(info.english) + " (" + cp1252::ToUtf8(info.label) + ") " + rule_en;
+}
+
+}  // namespace fotovuelo
