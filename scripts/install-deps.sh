@@ -13,13 +13,23 @@ packages=(
   xvfb xauth gdal-bin libxml2-utils librsvg2-bin
   # packaging
   dpkg-dev file
+  # a Spanish locale, to show that reading and writing numbers ignore it
+  locales
 )
+
+spanish_locale() {
+  locale -a 2>/dev/null | grep -qi '^es_ES\.utf-\?8$' && return 0
+  SUDO=""
+  if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+  $SUDO localedef -i es_ES -f UTF-8 es_ES.UTF-8
+}
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
 if [ ${#missing[@]} -eq 0 ]; then
+  spanish_locale
   exit 0
 fi
 
@@ -28,3 +38,4 @@ if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update -qq
 $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+spanish_locale
