@@ -159,10 +159,12 @@ TEST(ExposureCentres, SmallBlocks) {
   ASSERT_FALSE(r.refusal);
   for (int j = 0; j < 20; ++j) {
     for (int i = 0; i < 20; ++i) {
-      if (i > 0)
+      if (i > 0) {
         EXPECT_NE(r.c->Latitud[i][j], r.c->Latitud[i - 1][j]) << i << "," << j;
-      if (j > 0)
+      }
+      if (j > 0) {
         EXPECT_NE(r.c->Longitud[i][j], r.c->Longitud[i][j - 1]) << i << "," << j;
+      }
     }
   }
 }
