@@ -4,11 +4,14 @@
 #include <cstring>
 #include <fstream>
 #include <map>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <sstream>
 
 #include "cli/calc_keys.h"
+#include "cli/export_format.h"
+#include "cli/output_file.h"
 #include "compute/calculo.h"
 #include "compute/cp1252.h"
 
@@ -90,6 +93,16 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   app.add_option("--form", form_path, "Read 'key = value' lines (# comments); options override it")
       ->option_text("FILE");
   app.add_flag("--raw", raw, "Write the report's exact bytes: Windows-1252 with CR LF");
+  std::string format_name = "report";
+  std::string output_path;
+  app.add_option("--format", format_name,
+                 "report (default), geojson, kml, gpx, csv or svg: see the README")
+      ->option_text("FORMAT")
+      ->check(CLI::IsMember({"report", "geojson", "kml", "gpx", "csv", "svg"}));
+  CLI::Option* output_option =
+      app.add_option("--output", output_path,
+                     "Write to FILE (whole or not at all) instead of standard output")
+          ->option_text("FILE");
   app.add_flag("--example", example,
                "Start from the worked flight (scale 15000, focal 152.4, ..., 40 0 0 N, 3 0 0 W)");
 
@@ -141,22 +154,61 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     }
   }
 
-  static char report[kReportBufferSize];
-  if (const auto refusal = Calculo(form, report, sizeof report)) {
-    err << "fotovuelo-calc: cannot compute the flight: --" << KeyOf(refusal->field) << ": "
-        << refusal->EnglishMessage() << "\n";
-    return kExitRefused;
-  }
-  const std::string_view bytes(report, std::strlen(report));
-  if (raw) {
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  } else {
-    out << ReadableReport(bytes);
-  }
-  out.flush();
-  if (!out) {
-    err << "fotovuelo-calc: cannot write the report\n";
+  const std::optional<exports::Format> format = exports::FormatNamed(format_name);
+  if (format && raw) {
+    err << "fotovuelo-calc: --raw applies to --format report only\n";
     return kExitUsage;
+  }
+
+  std::string text;
+  bool hayford_warning = false;
+  if (!format) {
+    static char report[kReportBufferSize];
+    if (const auto refusal = Calculo(form, report, sizeof report)) {
+      err << "fotovuelo-calc: cannot compute the flight: --" << KeyOf(refusal->field) << ": "
+          << refusal->EnglishMessage() << "\n";
+      return kExitRefused;
+    }
+    const std::string_view bytes(report, std::strlen(report));
+    text = raw ? std::string(bytes) : ReadableReport(bytes);
+  } else {
+    // About 40 kB of tables: too much for the stack of a small thread.
+    const auto flight = std::make_unique<FlightResult>();
+    if (const auto refusal = ComputeFlight(form, *flight)) {
+      err << "fotovuelo-calc: cannot compute the flight: --" << KeyOf(refusal->field) << ": "
+          << refusal->EnglishMessage() << "\n";
+      return kExitRefused;
+    }
+    auto exported = exports::MakeFlightExport(*flight);
+    if (const auto* error = std::get_if<std::string>(&exported)) {
+      err << "fotovuelo-calc: cannot export the flight: " << *error << "\n";
+      return kExitRefused;
+    }
+    const auto& block = std::get<exports::FlightExport>(exported);
+    text = exports::Render(*format, block);
+    hayford_warning = !block.Wgs84() && exports::ReadersAssumeWgs84(*format);
+  }
+
+  if (output_option->count() > 0 && output_path.empty()) {
+    err << "fotovuelo-calc: --output: the file name is empty (use - for standard output)\n";
+    return kExitUsage;
+  }
+  if (output_path.empty() || output_path == "-") {
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    out.flush();
+    if (!out) {
+      err << (format ? "fotovuelo-calc: cannot write the output\n"
+                     : "fotovuelo-calc: cannot write the report\n");
+      return kExitUsage;
+    }
+  } else if (const auto error = WriteFileAtomically(output_path, text)) {
+    err << "fotovuelo-calc: --output: " << *error << "\n";
+    return kExitUsage;
+  }
+  if (hayford_warning) {
+    err << "fotovuelo-calc: warning: the coordinates are on the Hayford ellipsoid, not WGS 84, "
+           "which "
+        << format_name << " readers assume\n";
   }
   return kExitOk;
 }
