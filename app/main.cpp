@@ -1,0 +1,6 @@
+#include "app/owl_main.h"
+#include "framework/t_application.h"
+
+int main(int argc, char* argv[]) {
+  return framework::RunProgram(argc, argv, OwlMain);
+}

@@ -1,0 +1,9 @@
+#include "app/owl_main.h"
+
+#include "app/t_transfer_app.h"
+
+// The program takes no arguments.
+int OwlMain(int /*argc*/, char* /*argv*/[]) {
+  TTransferApp app;
+  return app.Run();
+}

@@ -1,0 +1,58 @@
+// Validators check what a user types into an edit control: IsValidInput as
+// each keystroke would change the text (a refused keystroke leaves the text as
+// it was), IsValid over a whole text when the field is left or its dialog
+// closes. Texts are Windows-1252.
+#pragma once
+
+#include <bitset>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace framework {
+
+class TWindow;
+
+class TValidator {
+ public:
+  virtual ~TValidator() = default;
+  virtual bool IsValidInput(std::string_view text) const;
+  virtual bool IsValid(std::string_view text) const;
+  // Tells the user why text is not valid, in a message box owned by owner.
+  virtual void Error(TWindow* owner, std::string_view text) const;
+  // IsValid, and Error when it is not.
+  bool Valid(std::string_view text, TWindow* owner) const;
+};
+
+// A set of characters written as in "0-9.", "S N" or "a-zA-Z_": each character
+// stands for itself, and a hyphen between two characters for every character
+// from the first to the second. A hyphen at either end stands for itself.
+class TCharSet {
+ public:
+  TCharSet() = default;
+  explicit TCharSet(std::string_view description);
+  bool Has(unsigned char c) const { return members_.test(c); }
+  bool Has(char c) const { return Has(static_cast<unsigned char>(c)); }
+
+ private:
+  std::bitset<256> members_;
+};
+
+// Admits only texts made of the characters of a set.
+class TFilterValidator : public TValidator {
+ public:
+  explicit TFilterValidator(std::string_view charSet);
+  bool IsValidInput(std::string_view text) const override;
+  bool IsValid(std::string_view text) const override;
+  void Error(TWindow* owner, std::string_view text) const override;
+
+  // Position of the first character outside the set, if any.
+  std::optional<std::size_t> FirstInvalid(std::string_view text) const;
+  const std::string& GetDescription() const { return description_; }
+
+ private:
+  std::string description_;
+  TCharSet set_;
+};
+
+}  // namespace framework

@@ -1,0 +1,16 @@
+// For tests that drive a program's windows as a person would: the widgets
+// behind framework objects. Programs never include this; tests link Qt.
+#pragma once
+
+#include <QWidget>
+
+#include "framework/t_window.h"
+
+namespace framework::testing {
+
+// The widget of a window, or null when it has none.
+QWidget* WidgetOf(const TWindow& window);
+// The widget of a dialog's template control by number, or null.
+QWidget* ControlOf(const TWindow& dialog, int id);
+
+}  // namespace framework::testing
