@@ -137,9 +137,10 @@ class Drawing {
     const std::vector<std::string> summary = SummaryLines(flight_);
     const double legend_x = kMargin + drawing_width_ + 2 * kMargin;
     const double legend_height = 60 + 90 + kLegendLine * (summary.size() + 6);
-    const double width = legend_x + kLegendWidth + kMargin;
+    // Whole pixels, so that a rendering has no half-transparent edge.
+    const double width = std::ceil(legend_x + kLegendWidth + kMargin);
     const double height =
-        std::max(kMargin + drawing_height_ + 90, kMargin + legend_height + kMargin);
+        std::ceil(std::max(kMargin + drawing_height_ + 90, kMargin + legend_height + kMargin));
 
     std::string out;
     out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
