@@ -60,8 +60,8 @@ GeoPoint ForwardStep(const GeoPoint& from, float s, const StepDirection& dir,
   const Extended cos_phi = Cos(phi);
   const Extended tan_phi = Tan(phi);
   const double W = Store(1 - e2 * (sin_phi * sin_phi));  // rounded as a maths argument
-  const Extended W15 = Pow(W, 1.5);
   const Extended sqrtW = Sqrt(W);
+  const Extended W15 = frame.power == PowerOfW::kGeneral ? Pow(W, 1.5) : W * sqrtW;
 
   StepCoefficients c;
   c.MA = Store((1 - e2) * a / W15);  // radius of curvature in the meridian
@@ -116,14 +116,14 @@ std::optional<DegreesMinutesSeconds> ToDegreesMinutesSeconds(double v) {
 }
 
 std::optional<Refusal> ComputeExposureCentres(const FlightInputs& in, const FlightParameters& p,
-                                              ExposureCentres& out) {
+                                              ExposureCentres& out, PowerOfW power) {
   out.nfajas = p.nfajas;
   out.nFot_faj = p.nFot_faj;
   if (p.nfajas > kMaxStrips || p.nFot_faj > kMaxExposures) {
     return Refusal{FormField::A, "supera la capacidad de 20 x 20 centros de toma",
                    "exceeds the capacity of 20 x 20 exposure centres"};
   }
-  const StepFrame frame{p.a, p.e2, in.Emis ? -1 : 1};
+  const StepFrame frame{p.a, p.e2, in.Emis ? -1 : 1, power};
   const Extended across_degrees = static_cast<Extended>(p.az) + 90;
   const StepDirection across =
       StepDirection::Make(Store(DegreesToRadians(across_degrees)), across_degrees, in.Greew);

@@ -42,11 +42,21 @@ struct StepDirection {
   static StepDirection Make(double radians, Extended degrees, bool Greew);
 };
 
+// How a step takes W^1.5 (W = 1 - e2 sin^2 of the latitude, rounded to double).
+// The general power function and W times its square root, both at extended
+// width, differ by at most an ulp of the 64-bit significand; once MA and D are
+// stored in doubles they differ in about 1 step in 10000, by one ulp, which
+// moves a centre by some 1e-15 seconds of arc: no report changes. The square
+// root is one instruction, the power function a long series that took two
+// thirds of a whole run, so the square root is the default.
+enum class PowerOfW { kSquareRoot, kGeneral };
+
 // The reference ellipsoid and the latitude sign of the block.
 struct StepFrame {
   float a;    // semi-major axis, m
   double e2;  // first eccentricity squared
   int nega;   // -1 for a southern start point, +1 otherwise
+  PowerOfW power = PowerOfW::kSquareRoot;
 };
 
 // One forward step of length s metres.
@@ -77,7 +87,8 @@ struct ExposureCentres {
 // Refuses a block whose coordinates cannot be told in whole degrees of 32 bits
 // (a start point so near a pole that the steps run away).
 std::optional<Refusal> ComputeExposureCentres(const FlightInputs& in, const FlightParameters& p,
-                                              ExposureCentres& out);
+                                              ExposureCentres& out,
+                                              PowerOfW power = PowerOfW::kSquareRoot);
 
 // Degrees, minutes and seconds of v, truncated toward zero; all three carry
 // the sign of v. Nothing when v is not finite or its degrees exceed 32 bits.

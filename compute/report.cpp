@@ -1,7 +1,6 @@
 #include "compute/report.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstring>
 
 #include "compute/c_numbers.h"
@@ -29,28 +28,43 @@ class ReportStream {
   std::size_t size() const { return size_; }
 
   ReportStream& operator<<(std::string_view text) {
-    const std::size_t n = std::min(text.size(), capacity_ - size_);
-    std::memcpy(buffer_ + size_, text.data(), n);
-    size_ += n;
+    Put(text.data(), text.size());
     return *this;
   }
   ReportStream& operator<<(const char* text) { return *this << std::string_view(text); }
   ReportStream& operator<<(long value) {
     char digits[24];
-    const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, value);
-    (void)ec;
-    return *this << std::string_view(digits, static_cast<std::size_t>(end - digits));
+    char* first = digits + sizeof digits;
+    unsigned long magnitude =
+        value < 0 ? 0UL - static_cast<unsigned long>(value) : static_cast<unsigned long>(value);
+    do {
+      *--first = static_cast<char>('0' + magnitude % 10);
+      magnitude /= 10;
+    } while (magnitude != 0);
+    if (value < 0)
+      *--first = '-';
+    Put(first, static_cast<std::size_t>(digits + sizeof digits - first));
+    return *this;
   }
   ReportStream& operator<<(int value) { return *this << static_cast<long>(value); }
   // Floats are widened, exactly, before they are written.
   ReportStream& operator<<(float value) {
     char digits[40];
-    const std::size_t n =
-        FormatGeneral(static_cast<long double>(value), precision_, digits, sizeof digits);
-    return *this << std::string_view(digits, n);
+    Put(digits, FormatGeneral(static_cast<long double>(value), precision_, digits, sizeof digits));
+    return *this;
   }
 
  private:
+  // The pieces are a few bytes long: a plain loop beats a call to memcpy.
+  void Put(const char* text, std::size_t n) {
+    if (n > capacity_ - size_)
+      n = capacity_ - size_;
+    char* out = buffer_ + size_;
+    for (std::size_t k = 0; k < n; ++k)
+      out[k] = text[k];
+    size_ += n;
+  }
+
   char* buffer_;
   std::size_t capacity_;
   std::size_t size_ = 0;
@@ -69,7 +83,9 @@ ReportedCoordinate Report(double value, int g, int m, float s, std::string_view 
     s = -s;
   }
   c.seconds = static_cast<int>(s);
-  c.thousandths = static_cast<int>((static_cast<long double>(s) - c.seconds) * 1000);
+  // Taken in double, the extended result exactly: a float less its whole
+  // part is exact, and that times 1000 needs 34 bits of significand.
+  c.thousandths = static_cast<int>((static_cast<double>(s) - c.seconds) * 1000.0);
   if (c.seconds == 60) {  // float seconds that rounded up to 60.0
     c.seconds = 0;
     ++m;
@@ -84,13 +100,48 @@ ReportedCoordinate Report(double value, int g, int m, float s, std::string_view 
   return c;
 }
 
-void WriteCoordinate(ReportStream& out, const ReportedCoordinate& c) {
-  char thousandths[3] = {static_cast<char>('0' + c.thousandths / 100),
-                         static_cast<char>('0' + c.thousandths / 10 % 10),
-                         static_cast<char>('0' + c.thousandths % 10)};
-  out << c.degrees << "° "_cp1252 << c.minutes << "' " << static_cast<float>(c.seconds) << "."
-      << std::string_view(thousandths, 3) << "\"" << c.letter;
-}
+// An exposure line is composed here and handed to the stream in one piece:
+// written piece by piece, the stream's bounds checks were most of the cost of
+// a report. 160 characters hold the longest line (two coordinates with
+// ten-digit degrees and three-digit labels come to about 100).
+class ExposureLine {
+ public:
+  ExposureLine& operator<<(std::string_view text) {
+    for (const char c : text)
+      *end_++ = c;
+    return *this;
+  }
+  ExposureLine& operator<<(int value) {
+    char digits[12];
+    char* first = digits + sizeof digits;
+    unsigned magnitude =
+        value < 0 ? 0U - static_cast<unsigned>(value) : static_cast<unsigned>(value);
+    do {
+      *--first = static_cast<char>('0' + magnitude % 10);
+      magnitude /= 10;
+    } while (magnitude != 0);
+    if (value < 0)
+      *--first = '-';
+    while (first != digits + sizeof digits)
+      *end_++ = *first++;
+    return *this;
+  }
+  ExposureLine& operator<<(const ReportedCoordinate& c) {
+    // The whole seconds are a float written at precision 4; a whole number
+    // from 0 to 59 prints as its digits, so it goes the integer way. The
+    // thousandths always take three digits.
+    *this << c.degrees << "° "_cp1252 << c.minutes << "' " << c.seconds << ".";
+    *end_++ = static_cast<char>('0' + c.thousandths / 100);
+    *end_++ = static_cast<char>('0' + c.thousandths / 10 % 10);
+    *end_++ = static_cast<char>('0' + c.thousandths % 10);
+    return *this << "\"" << c.letter;
+  }
+  std::string_view view() const { return {text_, static_cast<std::size_t>(end_ - text_)}; }
+
+ private:
+  char text_[160];
+  char* end_ = text_;
+};
 
 }  // namespace
 
@@ -158,11 +209,10 @@ std::size_t WriteReport(const FlightInputs& in, const FlightParameters& p,
   for (int j = 0; j < centres.nfajas; ++j) {
     for (int i = 0; i < centres.nFot_faj; ++i) {
       const ReportedCentre c = ReportCentre(in, centres, i, j);
-      out << "\xD8" << c.exposure << c.strip << " = ";  // Ø
-      WriteCoordinate(out, c.latitude);
-      out << "      Long" << c.exposure << c.strip << " = ";
-      WriteCoordinate(out, c.longitude);
-      out << "\r\n";
+      ExposureLine line;
+      line << "Ø"_cp1252 << c.exposure << c.strip << " = " << c.latitude << "      Long"
+           << c.exposure << c.strip << " = " << c.longitude << "\r\n";
+      out << line.view();
     }
   }
   buffer[out.size()] = '\0';

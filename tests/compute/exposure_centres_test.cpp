@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <memory>
+#include <string>
+#include <tuple>
 
 #include "compute/report.h"
 #include "form_fixtures.h"
@@ -206,6 +208,45 @@ TEST(ExposureCentres, DegreesMinutesSeconds) {
   EXPECT_FALSE(ToDegreesMinutesSeconds(2147483647.0));
   EXPECT_FALSE(ToDegreesMinutesSeconds(NAN));
   EXPECT_TRUE(ToDegreesMinutesSeconds(-2147483646.5));
+}
+
+TEST(ExposureCentres, SquareRootAndPowerFunctionGiveTheSameCentres) {
+  // W^1.5 as W times its square root, or with the general power function:
+  // every centre of full blocks all over the globe must read the same.
+  int blocks = 0;
+  for (int lat = 0; lat <= 85; lat += 5) {
+    for (int az = 0; az < 360; az += 30) {
+      for (const char* emis : {"N", "S"}) {
+        FormTexts form = testing::WorkedFlightWith(
+            {{F::L, "27.5"}, {F::A, "48"}, {F::Emis, emis}, {F::Lat_m, "7"}, {F::Lat_s, "13.5"}});
+        const std::string lat_text = std::to_string(lat), az_text = std::to_string(az);
+        form[F::Lat_g] = lat_text;
+        form[F::Az_g] = az_text;
+        FlightInputs in = ReadForm(form);
+        FlightParameters p;
+        ASSERT_FALSE(ComputeFlightParameters(in, p));
+        auto fast = std::make_unique<ExposureCentres>();
+        auto general = std::make_unique<ExposureCentres>();
+        ASSERT_FALSE(ComputeExposureCentres(in, p, *fast, PowerOfW::kSquareRoot));
+        ASSERT_FALSE(ComputeExposureCentres(in, p, *general, PowerOfW::kGeneral));
+        for (int j = 0; j < p.nfajas; ++j) {
+          for (int i = 0; i < p.nFot_faj; ++i) {
+            const ReportedCentre a = ReportCentre(in, *fast, i, j);
+            const ReportedCentre b = ReportCentre(in, *general, i, j);
+            ASSERT_EQ(std::tie(a.latitude.degrees, a.latitude.minutes, a.latitude.seconds,
+                               a.latitude.thousandths, a.longitude.degrees, a.longitude.minutes,
+                               a.longitude.seconds, a.longitude.thousandths),
+                      std::tie(b.latitude.degrees, b.latitude.minutes, b.latitude.seconds,
+                               b.latitude.thousandths, b.longitude.degrees, b.longitude.minutes,
+                               b.longitude.seconds, b.longitude.thousandths))
+                << lat << emis << " azimuth " << az << " centre " << i << "," << j;
+          }
+        }
+        ++blocks;
+      }
+    }
+  }
+  EXPECT_EQ(blocks, 18 * 12 * 2);
 }
 
 TEST(ExposureCentres, RunawayStepsNearThePoleAreRefused) {
