@@ -208,7 +208,7 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   if (hayford_warning) {
     err << "fotovuelo-calc: warning: the coordinates are on the Hayford ellipsoid, not WGS 84, "
            "which "
-        << format_name << " readers assume\n";
+        << exports::FormatTitle(*format) << " readers assume\n";
   }
   return kExitOk;
 }

@@ -22,6 +22,22 @@ std::optional<Format> FormatNamed(std::string_view name) {
   return std::nullopt;
 }
 
+const char* FormatTitle(Format format) {
+  switch (format) {
+    case Format::GeoJson:
+      return "GeoJSON";
+    case Format::Kml:
+      return "KML";
+    case Format::Gpx:
+      return "GPX";
+    case Format::Csv:
+      return "CSV";
+    case Format::Svg:
+      return "SVG";
+  }
+  return "";
+}
+
 std::string Render(Format format, const FlightExport& flight) {
   switch (format) {
     case Format::GeoJson:

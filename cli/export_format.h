@@ -14,6 +14,9 @@ enum class Format { GeoJson, Kml, Gpx, Csv, Svg };
 // "geojson", "kml", "gpx", "csv" or "svg"; nothing for any other name.
 std::optional<Format> FormatNamed(std::string_view name);
 
+// The format's usual name: "GeoJSON", "KML", "GPX", "CSV", "SVG".
+const char* FormatTitle(Format format);
+
 // The whole file in that format, UTF-8.
 std::string Render(Format format, const FlightExport& flight);
 
