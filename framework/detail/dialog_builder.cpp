@@ -42,6 +42,17 @@ bool TakesFocus(const TControlTemplate& c) {
   return c.kind != TControlKind::Static && c.kind != TControlKind::GroupBox;
 }
 
+// Buttons answer a click anywhere in their rectangle, not only on the
+// indicator and the text.
+template <class Button>
+class WholeAreaButton : public Button {
+ public:
+  WholeAreaButton(const QString& text, QWidget* parent) : Button(text, parent) {}
+
+ protected:
+  bool hitButton(const QPoint& pos) const override { return this->rect().contains(pos); }
+};
+
 }  // namespace
 
 DialogUnits DialogUnits::Of(const QFont& font) {
@@ -136,7 +147,7 @@ std::map<int, QPointer<QWidget>> BuildControls(QDialog& dialog,
         break;
       }
       case TControlKind::CheckBox: {
-        auto* box = new QCheckBox(text, &dialog);
+        auto* box = new WholeAreaButton<QCheckBox>(text, &dialog);
         const bool automatic = Has(c.style, style::kAuto);
         QObject::connect(box, &QCheckBox::clicked, &dialog,
                          [dlg, id, box, automatic](bool checked) {
@@ -149,7 +160,7 @@ std::map<int, QPointer<QWidget>> BuildControls(QDialog& dialog,
         break;
       }
       case TControlKind::RadioButton: {
-        auto* radio = new QRadioButton(text, &dialog);
+        auto* radio = new WholeAreaButton<QRadioButton>(text, &dialog);
         // Exclusivity follows the template's groups, not the toolkit's
         // siblings rule, and setting a state from a program touches only
         // the one button.
