@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 #include <utility>
+#include <variant>
 
 #include "compute/c_numbers.h"
 #include "compute/cp1252.h"
@@ -64,15 +65,25 @@ struct Count {
   float quotient;
   int count;
 };
-std::optional<Count> CountOf(float length, float step) {
+
+// Refuses a count outside 0 to 20: more would not fit the block's tables, and
+// a negative one (a negative length or scale number, which no form field
+// admits but a program could pass) would mean nothing.
+std::variant<Count, Refusal> CountOf(float length, float step, FormField field,
+                                     std::string_view things_es, std::string_view things_en) {
   const Extended q = static_cast<Extended>(length) / step;
   const float stored = static_cast<float>(q);
-  if (!(stored <= kMaxStrips))
-    return std::nullopt;  // also catches NaN
-  const auto whole = TruncateToInt(q);
-  if (!whole)
-    return std::nullopt;
-  int count = *whole;
+  if (!(stored >= 0 && stored <= kMaxStrips)) {  // also catches NaN
+    if (stored < 0) {
+      return Refuse(field, std::string("da un número negativo de "_cp1252) + std::string(things_es),
+                    "gives a negative number of " + std::string(things_en));
+    }
+    return Refuse(field,
+                  std::string("necesita más de 20 "_cp1252) + std::string(things_es) +
+                      " (la capacidad es 20)",
+                  "needs more than 20 " + std::string(things_en) + " (at most 20)");
+  }
+  int count = *TruncateToInt(q);  // 0 to 20
   if (static_cast<Extended>(count) != static_cast<Extended>(stored))
     ++count;
   return Count{stored, count};
@@ -160,20 +171,16 @@ std::optional<Refusal> ComputeFlightParameters(FlightInputs& in, FlightParameter
   in.L = static_cast<float>(in.L * static_cast<Extended>(1000));
   in.A = static_cast<float>(in.A * static_cast<Extended>(1000));
 
-  const auto photos = CountOf(in.L, p.bm);
-  if (!photos) {
-    return Refuse(FormField::L, "necesita más de 20 fotos por faja (la capacidad es 20)"_cp1252,
-                  "needs more than 20 photographs per strip (at most 20)");
-  }
-  const auto strips = CountOf(in.A, p.am);
-  if (!strips) {
-    return Refuse(FormField::A, "necesita más de 20 fajas (la capacidad es 20)"_cp1252,
-                  "needs more than 20 strips (at most 20)");
-  }
-  p.Cbm = photos->quotient;
-  p.nFot_faj = photos->count;
-  p.Cam = strips->quotient;
-  p.nfajas = strips->count;
+  const auto photos = CountOf(in.L, p.bm, FormField::L, "fotos por faja", "photographs per strip");
+  if (const auto* refusal = std::get_if<Refusal>(&photos))
+    return *refusal;
+  const auto strips = CountOf(in.A, p.am, FormField::A, "fajas", "strips");
+  if (const auto* refusal = std::get_if<Refusal>(&strips))
+    return *refusal;
+  p.Cbm = std::get<Count>(photos).quotient;
+  p.nFot_faj = std::get<Count>(photos).count;
+  p.Cam = std::get<Count>(strips).quotient;
+  p.nfajas = std::get<Count>(strips).count;
   p.N = p.nfajas * p.nFot_faj;
 
   // A turn of 10 km between one strip and the next; a block without strips
@@ -205,6 +212,28 @@ std::optional<Refusal> ComputeFlightParameters(FlightInputs& in, FlightParameter
   p.Vo = *Vo;
   p.t_obVc = static_cast<float>(image_motion / (in.Vc * 1000));
   p.t = static_cast<float>((p.bm / static_cast<Extended>(p.Vo)) * k3_6);
+
+  // Single precision ends near 3.4e38: texts such as "230E21" reach past it,
+  // and the report is never to show an infinity.
+  const struct {
+    float value;
+    FormField field;
+    std::string_view es, en;
+  } stored[] = {
+      {p.Hm, FormField::f, "la altura de vuelo", "the flying height"},
+      {p.bm, FormField::LDIMSR, "la base", "the photo base"},
+      {p.am, FormField::ADIMSR, "el avance lateral", "the strip spacing"},
+      {p.Lvf, FormField::L, "la longitud de vuelo", "the flight length"},
+      {p.Su, FormField::LDIMSR, "la superficie útil"_cp1252, "the useful area"},
+      {p.t_obVc, FormField::Vc, "el tiempo de obturación"_cp1252, "the shutter time"},
+      {p.t, FormField::VOBTU, "el intervalo entre obturaciones"_cp1252, "the exposure interval"},
+  };
+  for (const auto& q : stored) {
+    if (!std::isfinite(q.value)) {
+      return Refuse(q.field, "hace infinito el valor de " + std::string(q.es),
+                    "makes " + std::string(q.en) + " infinite");
+    }
+  }
 
   const auto Hnm = TruncateToInt(in.Cotmed + static_cast<Extended>(p.Hm));
   if (!Hnm) {

@@ -6,10 +6,15 @@ namespace fotovuelo {
 
 using cp1252::operator""_cp1252;
 
+namespace {
+constexpr std::string_view kOpenQuote = "El dato «"_cp1252;
+constexpr std::string_view kCloseQuote = "»: "_cp1252;
+}  // namespace
+
 std::string Refusal::SpanishMessage() const {
-  std::string message("El dato «"_cp1252);
+  std::string message(kOpenQuote);
   message += FieldInfo(field).label;
-  message += "»: "_cp1252;
+  message += kCloseQuote;
   message += rule_es;
   message += '.';
   return message;

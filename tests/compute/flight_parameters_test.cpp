@@ -225,6 +225,10 @@ TEST(FlightParameters, RefusesInputWithoutAResult) {
       {{{F::f, "0.0001"}, {F::Cotmed, "9999"}}, F::f, "smallest scale"},
       {{{F::Mf, "999999"}, {F::f, "9999999"}, {F::L, "1"}, {F::A, "1"}}, F::f, "flying altitude"},
       {{{F::Lat_s, "9e99"}}, F::Lat_s, "not a finite number"},
+      // No form field takes a minus sign, but a program handing texts over may.
+      {{{F::L, "-2"}}, F::L, "negative number of photographs"},
+      {{{F::Mf, "-15000"}}, F::L, "negative number of photographs"},
+      {{{F::LDIMSR, "230E21"}, {F::ADIMSR, "230E21"}}, F::LDIMSR, "the useful area infinite"},
   };
   for (const auto& c : cases) {
     const Outcome r = Compute(WorkedFlightWith(c.changes));
