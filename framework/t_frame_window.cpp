@@ -25,8 +25,6 @@ namespace {
 constexpr int kDefaultWidth = 640;
 constexpr int kDefaultHeight = 480;
 
-constexpr char kCommandProperty[] = "framework_command";
-
 class FrameWidget : public QMainWindow {
  public:
   FrameWidget() { setAttribute(Qt::WA_DeleteOnClose, false); }
@@ -148,11 +146,11 @@ void TFrameWindow::SetupWindow() {
   bar->setNativeMenuBar(false);
   QMenuBar* rightBar = nullptr;
   auto route = [this](QAction* action) {
-    RouteCommand(static_cast<unsigned>(action->property(kCommandProperty).toInt()));
+    RouteCommand(static_cast<unsigned>(action->property(detail::kMenuCommandProperty).toInt()));
   };
   auto ask = [this](QAction* action) {
-    MenuItemEnabler enabler(static_cast<unsigned>(action->property(kCommandProperty).toInt()),
-                            action);
+    MenuItemEnabler enabler(
+        static_cast<unsigned>(action->property(detail::kMenuCommandProperty).toInt()), action);
     RouteCommandEnable(enabler);
   };
   auto askBar = [this, ask] {
@@ -181,12 +179,12 @@ void TFrameWindow::SetupWindow() {
             continue;
           }
           QAction* action = menu->addAction(detail::ToQt(sub.text));
-          action->setProperty(kCommandProperty, sub.id);
+          action->setProperty(detail::kMenuCommandProperty, sub.id);
           QObject::connect(action, &QAction::triggered, target, [route, action] { route(action); });
         }
         QObject::connect(menu, &QMenu::aboutToShow, target, [menu, ask, askBar] {
           for (QAction* action : menu->actions()) {
-            if (action->property(kCommandProperty).isValid())
+            if (action->property(detail::kMenuCommandProperty).isValid())
               ask(action);
           }
           askBar();
@@ -195,7 +193,7 @@ void TFrameWindow::SetupWindow() {
       }
       case TMenuItemKind::Command: {
         QAction* action = into->addAction(detail::ToQt(item.text));
-        action->setProperty(kCommandProperty, item.id);
+        action->setProperty(detail::kMenuCommandProperty, item.id);
         QObject::connect(action, &QAction::triggered, target, [route, action] { route(action); });
         state_->barCommands.emplace_back(action);
         break;

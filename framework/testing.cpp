@@ -14,4 +14,9 @@ QWidget* ControlOf(const TWindow& dialog, int id) {
   return found == controls.end() ? nullptr : found->second.data();
 }
 
+int CommandOf(const QAction& action) {
+  const QVariant command = action.property(detail::kMenuCommandProperty);
+  return command.isValid() ? command.toInt() : -1;
+}
+
 }  // namespace framework::testing

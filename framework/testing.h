@@ -2,6 +2,7 @@
 // behind framework objects. Programs never include this; tests link Qt.
 #pragma once
 
+#include <QAction>
 #include <QWidget>
 
 #include "framework/t_window.h"
@@ -12,5 +13,7 @@ namespace framework::testing {
 QWidget* WidgetOf(const TWindow& window);
 // The widget of a dialog's template control by number, or null.
 QWidget* ControlOf(const TWindow& dialog, int id);
+// The command a menu item sends, or -1 for items that send none.
+int CommandOf(const QAction& action);
 
 }  // namespace framework::testing

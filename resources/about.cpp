@@ -10,8 +10,8 @@ std::string_view AboutText() {
   return "Fotovuelo 1.0\r\n"
          "Programación de un vuelo fotogramétrico.\r\n"
          "\r\n"
-         "Calcula la altura de vuelo, la base, la separación entre pasadas,\r\n"
-         "el número de fotogramas y las coordenadas de cada centro de toma\r\n"
+         "Altura de vuelo, base, pasadas y fotogramas,\r\n"
+         "y las coordenadas de cada centro de toma\r\n"
          "sobre el elipsoide WGS 84 o Hayford.\r\n"
          "\r\n"
          "Escrito por los autores de Fotovuelo."_cp1252;

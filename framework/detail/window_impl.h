@@ -47,6 +47,8 @@ void SetOwner(QObject* widget, TWindow* owner);
 inline constexpr char kControlIdProperty[] = "framework_control_id";
 inline constexpr char kControlKindProperty[] = "framework_control_kind";
 inline constexpr char kControlStyleProperty[] = "framework_control_style";
+// The command a menu item sends.
+inline constexpr char kMenuCommandProperty[] = "framework_command";
 
 // Paints a window: background (erase message, else the palette), then Paint.
 void PaintWindow(TWindow& window, QWidget& widget, const QRect& area);
