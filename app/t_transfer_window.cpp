@@ -38,7 +38,14 @@ void TTransferWindow::Paint(framework::TDC&, bool, framework::TRect&) {}
 
 void TTransferWindow::CmDialog() {
   TransferDialog = new TTransferDialog(this, res::kDataForm, TransferStruct);
-  TransferDialog->Create();
+  if (!TransferDialog->Create()) {
+    // No window, so no message will come to clear it: forget the form now,
+    // or "&Datos" would stay greyed for good. The object stays a child.
+    TransferDialog = nullptr;
+    MessageBox("No se pudo abrir el formulario de datos."_cp1252, "Control de Datos",
+               framework::MB_OK | framework::MB_ICONEXCLAMATION);
+    return;
+  }
   TransferDialog->ShowWindow(framework::SW_SHOW);
 }
 

@@ -7,7 +7,9 @@
 //
 // Text fields hold NUL-terminated Windows-1252 text; a field's width includes
 // the terminator and equals its edit's text limit. Check states are
-// BF_UNCHECKED (0) or BF_CHECKED (1).
+// BF_UNCHECKED (0) or BF_CHECKED (1). Being packed, a 32-bit field may sit
+// at an odd address: read and write it by value, never through a reference
+// or pointer to it.
 #pragma once
 
 #include <cstddef>

@@ -6,7 +6,9 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <cstdio>
+#include <functional>
 #include <vector>
 
 #include "framework/detail/icon.h"
@@ -51,20 +53,23 @@ class MenuItemEnabler : public TCommandEnabler {
 };
 
 // Asks the bar's own commands before the user can reach them with the mouse
-// or the keyboard; pop-ups are asked when they open.
+// or the keyboard; pop-ups are asked when they open. The guard is an object
+// that goes with the frame object, which may go before the bar's widget does.
 class BarWatcher : public QObject {
  public:
-  BarWatcher(QObject* parent, std::function<void()> update)
-      : QObject(parent), update_(std::move(update)) {}
+  BarWatcher(QObject* parent, QObject* guard, std::function<void()> update)
+      : QObject(parent), guard_(guard), update_(std::move(update)) {}
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::ShortcutOverride ||
-        event->type() == QEvent::KeyPress) {
+    if (guard_ != nullptr &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::ShortcutOverride ||
+         event->type() == QEvent::KeyPress)) {
       update_();
     }
     return QObject::eventFilter(watched, event);
   }
 
  private:
+  QPointer<QObject> guard_;
   std::function<void()> update_;
 };
 
@@ -167,7 +172,7 @@ void TFrameWindow::SetupWindow() {
       rightBar = new QMenuBar(bar);
       rightBar->setNativeMenuBar(false);
       bar->setCornerWidget(rightBar, Qt::TopRightCorner);
-      rightBar->installEventFilter(new BarWatcher(rightBar, askBar));
+      rightBar->installEventFilter(new BarWatcher(rightBar, target, askBar));
     }
     QMenuBar* into = rightBar != nullptr ? rightBar : bar;
     switch (item.kind) {
@@ -203,7 +208,7 @@ void TFrameWindow::SetupWindow() {
         break;
     }
   }
-  bar->installEventFilter(new BarWatcher(bar, askBar));
+  bar->installEventFilter(new BarWatcher(bar, target, askBar));
   askBar();
 }
 

@@ -14,6 +14,13 @@
 
 namespace {
 
+// A packed record's 32-bit fields may be misaligned: compare copies, never
+// bind a reference to the field itself.
+template <class T>
+T Value(T field) {
+  return field;
+}
+
 using fotovuelo::cp1252::operator""_cp1252;
 
 // Every text field of the record with its width.
@@ -48,15 +55,15 @@ TEST(TransferStruct, DefaultsAreEmptyFieldsTheTwoTicksAndTheSixLines) {
     EXPECT_EQ(text[0], '\0');
     EXPECT_GE(width, 2u);
   }
-  EXPECT_EQ(record.CheckBox1, framework::BF_CHECKED);    // Rural
-  EXPECT_EQ(record.CheckBox2, framework::BF_UNCHECKED);  // Urbano
-  EXPECT_EQ(record.CheckBox3, framework::BF_UNCHECKED);  // Montañoso
-  EXPECT_EQ(record.CheckBox4, framework::BF_CHECKED);    // Fotogrametría
-  EXPECT_EQ(record.CheckBox5, framework::BF_UNCHECKED);  // Fotointerpretación
-  EXPECT_EQ(record.WGS84, framework::BF_UNCHECKED);
-  EXPECT_EQ(record.Hayford, framework::BF_UNCHECKED);
-  EXPECT_EQ(record.VAnalogico, framework::BF_UNCHECKED);
-  EXPECT_EQ(record.VDigital, framework::BF_UNCHECKED);
+  EXPECT_EQ(Value(record.CheckBox1), framework::BF_CHECKED);    // Rural
+  EXPECT_EQ(Value(record.CheckBox2), framework::BF_UNCHECKED);  // Urbano
+  EXPECT_EQ(Value(record.CheckBox3), framework::BF_UNCHECKED);  // Montañoso
+  EXPECT_EQ(Value(record.CheckBox4), framework::BF_CHECKED);    // Fotogrametría
+  EXPECT_EQ(Value(record.CheckBox5), framework::BF_UNCHECKED);  // Fotointerpretación
+  EXPECT_EQ(Value(record.WGS84), framework::BF_UNCHECKED);
+  EXPECT_EQ(Value(record.Hayford), framework::BF_UNCHECKED);
+  EXPECT_EQ(Value(record.VAnalogico), framework::BF_UNCHECKED);
+  EXPECT_EQ(Value(record.VDigital), framework::BF_UNCHECKED);
 
   EXPECT_EQ(record.ListBoxData->Strings, kDefaultLines);
   EXPECT_TRUE(record.ListBoxData->ItemDatas.empty()) << "the program adds no item data";
@@ -76,7 +83,7 @@ TEST(TransferStruct, CopiesAreWholeAndIndependent) {
   for (TTransferStruct* r : {&copy, &assigned}) {
     EXPECT_STREQ(r->Mf_Edit, "15000");
     EXPECT_STREQ(r->Edit_Emis, "S");
-    EXPECT_EQ(r->WGS84, framework::BF_CHECKED);
+    EXPECT_EQ(Value(r->WGS84), framework::BF_CHECKED);
     EXPECT_EQ(*r->ListBoxData, *original.ListBoxData);
     EXPECT_NE(&*r->ListBoxData, &*original.ListBoxData) << "the list is copied, not shared";
   }
@@ -103,7 +110,7 @@ TEST(TransferStruct, WorksAtAnOddAddress) {
   record->CheckBox3 = framework::BF_CHECKED;
   const TTransferStruct copy(*record);
   EXPECT_EQ(copy.ListBoxData->Strings.back(), "impar");
-  EXPECT_EQ(copy.CheckBox3, framework::BF_CHECKED);
+  EXPECT_EQ(Value(copy.CheckBox3), framework::BF_CHECKED);
   record->~TTransferStruct();
 }
 

@@ -29,6 +29,13 @@
 
 namespace {
 
+// A packed record's 32-bit fields may be misaligned: compare copies, never
+// bind a reference to the field itself.
+template <class T>
+T Value(T field) {
+  return field;
+}
+
 using fotovuelo::cp1252::operator""_cp1252;
 using framework::TControlKind;
 using framework::testing::ControlOf;
@@ -227,11 +234,11 @@ TEST_F(DialogTest, TransferFillsTheControlsAndStoresWhatTheUserChanged) {
   EXPECT_FALSE(dialog->IsWindow());
   EXPECT_EQ(dialog->GetResult(), framework::IDOK);
   EXPECT_STREQ(record.Name, "7.25");
-  EXPECT_EQ(record.Flag, framework::BF_UNCHECKED);
-  EXPECT_EQ(record.RadioA, framework::BF_CHECKED);
-  EXPECT_EQ(record.RadioB, framework::BF_UNCHECKED);
-  EXPECT_EQ(record.RadioC, framework::BF_UNCHECKED);
-  EXPECT_EQ(record.RadioD, framework::BF_UNCHECKED);
+  EXPECT_EQ(Value(record.Flag), framework::BF_UNCHECKED);
+  EXPECT_EQ(Value(record.RadioA), framework::BF_CHECKED);
+  EXPECT_EQ(Value(record.RadioB), framework::BF_UNCHECKED);
+  EXPECT_EQ(Value(record.RadioC), framework::BF_UNCHECKED);
+  EXPECT_EQ(Value(record.RadioD), framework::BF_UNCHECKED);
   EXPECT_EQ(record.Lines->Strings,
             (std::vector<std::string>{"7.25", std::string("Ámbar"_cp1252), "nube",
                                       std::string("ñandú"_cp1252), "oso", "pera"}));
