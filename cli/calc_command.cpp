@@ -124,7 +124,18 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
                        ->expected(1);
   }
 
-  std::vector<std::string> reversed(args.rbegin(), args.rend());
+  // "--lat-sec=" means an empty field, as "--lat-sec ''" does; the parser
+  // would take it for a missing value.
+  std::vector<std::string> reversed;
+  for (auto it = args.rbegin(); it != args.rend(); ++it) {
+    if (it->size() > 3 && it->starts_with("--") && it->back() == '=' &&
+        it->find('=') == it->size() - 1) {
+      reversed.emplace_back();
+      reversed.push_back(it->substr(0, it->size() - 1));
+    } else {
+      reversed.push_back(*it);
+    }
+  }
   try {
     app.parse(reversed);
   } catch (const CLI::CallForHelp&) {
