@@ -222,10 +222,6 @@ int TDialog::GetResult() const {
   return state_->result;
 }
 
-bool TDialog::RouteCommand(unsigned id) {
-  return TWindow::RouteCommand(id);
-}
-
 void TDialog::CmOk() {
   CloseWindow(IDOK);
 }

@@ -42,9 +42,6 @@ class TDialog : public TWindow {
 
   const TDialogTemplate* GetTemplate() const;
 
-  // Sends a button's command to the dialog; false when nothing handles it.
-  bool RouteCommand(unsigned id) override;
-
   DECLARE_RESPONSE_TABLE(TDialog);
 
  protected:

@@ -254,7 +254,7 @@ std::map<int, QPointer<QWidget>> BuildControls(QDialog& dialog,
       for (QLabel* label : waitingForBuddy)
         label->setBuddy(widget);
       waitingForBuddy.clear();
-    } else if (c.kind != TControlKind::Static || widget->inherits("QFrame")) {
+    } else {
       widget->setFocusPolicy(Qt::NoFocus);
     }
     if (id != kNoControlId && byId.find(id) == byId.end())
