@@ -117,13 +117,15 @@ void LineEdit::CheckOnLeave() {
   TEdit* edit = EditOf(this);
   if (edit == nullptr || checking_ || hasFocus())
     return;
+  // Only a move to another control of the same dialog counts; a box that
+  // already reports (the one of "&Close", say) takes the focus elsewhere.
   const QWidget* now = QApplication::focusWidget();
-  if (now != nullptr && now->window() == window()) {
-    // The dialog's OK and Cancel buttons check (or skip) the fields themselves.
-    const int id = now->property(kControlIdProperty).toInt();
-    if (id == IDOK || id == IDCANCEL)
-      return;
-  }
+  if (now == nullptr || now->window() != window())
+    return;
+  // The dialog's OK and Cancel buttons check (or skip) the fields themselves.
+  const int id = now->property(kControlIdProperty).toInt();
+  if (id == IDOK || id == IDCANCEL)
+    return;
   checking_ = true;
   edit->IsValid(true);
   checking_ = false;

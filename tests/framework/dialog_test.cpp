@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <string>
@@ -341,6 +342,50 @@ TEST_F(DialogTest, LeavingAFieldWithAnInvalidTextReportsItAndReturnsThere) {
   QTest::qWait(20);
   EXPECT_TRUE(reported);
   EXPECT_EQ(WidgetOf(*dialog)->focusWidget(), Control(kName));
+}
+
+TEST_F(DialogTest, MovingToOkOrCancelSkipsTheCheckAndCloseReportsOnce) {
+  Open();
+  // Every box that opens is counted and closed, so an unexpected one cannot
+  // hang the test.
+  int boxes = 0;
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [&] {
+    if (QWidget* box = QApplication::activeModalWidget()) {
+      ++boxes;
+      QTest::keyClick(box, Qt::Key_Escape);
+    }
+  });
+  closer.start(10);
+
+  dialog->Name->SetFocus();
+  dialog->Name->SetText("4,5");
+  for (const int button : {framework::IDCANCEL, framework::IDOK}) {
+    Control(button)->setFocus(Qt::TabFocusReason);
+    QTest::qWait(50);
+    dialog->Name->SetFocus();
+  }
+  EXPECT_EQ(boxes, 0) << "the way to OK or Cancel is not checked";
+
+  // "&Close" reports the field once, not also as the field is left.
+  QTest::mouseClick(Control(framework::IDOK), Qt::LeftButton);
+  QTest::qWait(100);
+  EXPECT_EQ(boxes, 1);
+  EXPECT_TRUE(dialog->IsWindow());
+}
+
+TEST_F(DialogTest, TabFollowsTheTemplateOrderOverTabStops) {
+  Open();
+  dialog->Name->SetFocus();
+  ASSERT_EQ(QApplication::focusWidget(), Control(kName));
+  std::vector<int> order;
+  for (int i = 0; i < 11; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    order.push_back(QApplication::focusWidget()->property("framework_control_id").toInt());
+  }
+  // The list is no tab stop; the multi-line edit passes Tab on.
+  EXPECT_EQ(order, (std::vector<int>{kFlag, kRadioA, kRadioB, kRadioC, kRadioD, kHemisphere, kNotes,
+                                     kAdd, framework::IDOK, framework::IDCANCEL, kName}));
 }
 
 TEST_F(DialogTest, DialogUnitsComeFromTheCourierFont) {
