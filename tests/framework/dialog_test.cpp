@@ -164,7 +164,10 @@ END_RESPONSE_TABLE;
 
 class DialogTest : public testing::Test {
  protected:
-  void TearDown() override { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+  void TearDown() override {
+    dialog.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
 
   QWidget* Control(int id) { return ControlOf(*dialog, id); }
   template <class W>
