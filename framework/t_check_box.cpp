@@ -31,6 +31,9 @@ void TCheckBox::SetCheck(std::uint32_t state) {
 std::size_t TCheckBox::Transfer(void* buffer, std::size_t size, TTransferDirection direction) {
   if (buffer == nullptr || size < sizeof(std::uint32_t))
     return 0;
+  // A control without a window has nothing to give or show: its field stays.
+  if (!IsWindow())
+    return sizeof(std::uint32_t);
   // The field may sit at any byte of a packed buffer: copy, never cast.
   std::uint32_t state = 0;
   if (direction == tdGetData) {

@@ -255,6 +255,9 @@ std::size_t TEdit::TransferSize() const {
 std::size_t TEdit::Transfer(void* buffer, std::size_t size, TTransferDirection direction) {
   if (buffer == nullptr || textLimit_ == 0 || size < textLimit_)
     return 0;
+  // A control without a window has nothing to give or show: its field stays.
+  if (!IsWindow())
+    return textLimit_;
   char* field = static_cast<char*>(buffer);
   if (direction == tdGetData) {
     GetText(field, static_cast<int>(textLimit_));

@@ -156,8 +156,11 @@ bool TListBox::SetItemData(int index, std::uint32_t itemData) {
 
 std::size_t TListBox::Transfer(void* buffer, std::size_t size, TTransferDirection direction) {
   QListWidget* list = ListOf(*this);
-  if (buffer == nullptr || size < sizeof(TPackedListBoxData) || list == nullptr)
+  if (buffer == nullptr || size < sizeof(TPackedListBoxData))
     return 0;
+  // A control without a window has nothing to give or show: its field stays.
+  if (list == nullptr)
+    return sizeof(TPackedListBoxData);
   TListBoxData& data = TPackedListBoxData::At(buffer);
   if (direction == tdGetData) {
     data.Clear();

@@ -84,7 +84,8 @@ class TWindow : public TEventHandler {
   // child that takes part reads or writes its own field and moves on by the
   // field's size. The buffer's size bounds the walk: a child whose field
   // would not fit stops it, with a message, and nothing beyond the buffer is
-  // touched. Returns the bytes walked.
+  // touched. A control whose window is gone leaves its field as it is.
+  // Returns the bytes walked.
   template <class T>
   void SetTransferBuffer(T& buffer) {
     SetTransferBuffer(static_cast<void*>(&buffer), sizeof(T));

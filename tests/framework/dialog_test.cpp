@@ -460,6 +460,21 @@ TEST_F(DialogTest, ATransferBufferTooSmallStopsTheWalkInsteadOfOverrunning) {
   EXPECT_NE(err.find("transfer stopped"), std::string::npos) << err;
 }
 
+TEST_F(DialogTest, ATransferFromAClosedDialogLeavesTheRecordAlone) {
+  std::strcpy(record.Name, "12");
+  record.RadioC = framework::BF_CHECKED;
+  record.Lines->AddString("uno", true);
+  Open();
+  QTest::keyClick(WidgetOf(*dialog), Qt::Key_Escape);
+  ASSERT_FALSE(dialog->IsWindow());
+  // As a store asked for after the window went, before its parent heard.
+  EXPECT_EQ(dialog->Transfer(record, framework::tdGetData), sizeof record);
+  EXPECT_STREQ(record.Name, "12");
+  EXPECT_EQ(Value(record.RadioC), framework::BF_CHECKED);
+  EXPECT_EQ(record.Lines->Strings, std::vector<std::string>{"uno"});
+  EXPECT_EQ(record.Lines->SelIndices, std::vector<int>{0});
+}
+
 TEST_F(DialogTest, MultiLineEditInsertsAtTheCaretAndDeletesLines) {
   Open();
   framework::TEdit& notes = *dialog->Notes;
