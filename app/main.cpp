@@ -1,4 +1,4 @@
-#include "app/owl_main.h"
+#include "app/program_entry.h"
 #include "framework/t_application.h"
 
 int main(int argc, char* argv[]) {

@@ -1,4 +1,4 @@
-#include "app/owl_main.h"
+#include "app/program_entry.h"
 
 #include "app/t_transfer_app.h"
 
