@@ -16,6 +16,7 @@ Run it on a virtual X display, where it runs unseen until you stop it (Ctrl+C):
 To see its windows without a display, write screenshots (see the README,
 "The desktop program"); to compute the worked flight without a window:
 
+    cmake --build --preset default --target fotovuelo-calc
     build/default/cli/fotovuelo-calc --example
 MSG
   exit 1
