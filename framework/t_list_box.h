@@ -1,7 +1,8 @@
 // A single-selection list box. A list whose template marks it sorted keeps its
 // lines in Spanish collation order, ignoring case, inserting each new line
 // after the lines that compare equal to it. In a transfer buffer it takes a
-// TPackedListBoxData field.
+// TPackedListBoxData field, which must hold one: the transfer reaches the
+// list data through the address the field keeps.
 #pragma once
 
 #include <cstdint>
