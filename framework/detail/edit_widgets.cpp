@@ -20,8 +20,10 @@ namespace {
 // The toolkit's fixed gap between a line edit's frame and its text, on each side.
 constexpr int kLineEditInnerMargin = 2;
 
-// Keeps texts of a line edit inside Windows-1252 and inside its width, for
-// typing and pasting alike.
+TEdit* EditOf(const QObject* widget);
+
+// Keeps texts of a line edit inside Windows-1252, inside its width and inside
+// its field's character set, for typing and pasting alike.
 class LineGuard : public QValidator {
  public:
   explicit LineGuard(LineEdit* edit) : QValidator(edit), edit_(edit) {}
@@ -29,6 +31,9 @@ class LineGuard : public QValidator {
     if (!Representable(input))
       return Invalid;
     if (!edit_->Fits(input))
+      return Invalid;
+    const TEdit* owner = EditOf(edit_);
+    if (owner != nullptr && !owner->IsValidInput(FromQt(input)))
       return Invalid;
     return Acceptable;
   }
