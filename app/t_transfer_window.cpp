@@ -3,6 +3,7 @@
 #include "compute/cp1252.h"
 #include "entry/t_transfer_dialog.h"
 #include "framework/t_dc.h"
+#include "reports/results.h"
 #include "resources/ids.h"
 #include "resources/module.h"
 
@@ -52,7 +53,9 @@ void TTransferWindow::CmDialog() {
 // "&Resultados": the data summary and the results dialog belong to the
 // reports layer, which gives this handler its body; until then the command
 // is accepted and shows nothing.
-void TTransferWindow::CmTransfer() {}
+void TTransferWindow::CmTransfer() {
+  fotovuelo::reports::ShowResults(this, TransferStruct, TransferDialog);
+}
 
 void TTransferWindow::CmDialogEnable(framework::TCommandEnabler& commandHandler) {
   commandHandler.Enable(TransferDialog == nullptr);

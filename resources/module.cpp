@@ -11,6 +11,7 @@ const framework::TModule& ProgramModule() {
     m.AddIcon(kProgramIcon, ProgramIcon());
     m.AddIcon(kFrameIcon, FrameIcon());
     m.AddDialog(kDataForm, DataFormTemplate());
+    m.AddDialog(kResultsDialog, ResultsTemplate());
     return m;
   }();
   return module;

@@ -14,6 +14,7 @@ const framework::TMenuTemplate& MainMenu();
 const framework::TIconTemplate& ProgramIcon();
 const framework::TIconTemplate& FrameIcon();
 const framework::TDialogTemplate& DataFormTemplate();
+const framework::TDialogTemplate& ResultsTemplate();
 
 // The program's authorship notice for the About box, Windows-1252, CR LF.
 std::string_view AboutText();
