@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "framework/detail/edit_widgets.h"
@@ -81,7 +83,25 @@ QRect DialogUnits::ToPixels(const TDialogRect& rect) const {
 QFont DialogFont(const TDialogTemplate& dialogTemplate) {
   if (dialogTemplate.font.empty())
     return QApplication::font();
-  return QFont(ToQt(dialogTemplate.font), dialogTemplate.pointSize);
+  QString family = ToQt(dialogTemplate.font);
+  // Templates name the old desktop fonts. Their metric twins from
+  // fonts-liberation are named outright, so a dialog measures the same on
+  // every machine, whichever other font claims the old name there (URW's
+  // Nimbus Mono PS answers to "Courier" once ghostscript's fonts are in).
+  static const std::pair<QString, QString> kTwins[] = {
+      {QStringLiteral("Courier"), QStringLiteral("Liberation Mono")},
+      {QStringLiteral("Courier New"), QStringLiteral("Liberation Mono")},
+      {QStringLiteral("Arial"), QStringLiteral("Liberation Sans")},
+      {QStringLiteral("Helvetica"), QStringLiteral("Liberation Sans")},
+      {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")},
+  };
+  for (const auto& [name, twin] : kTwins) {
+    if (family.compare(name, Qt::CaseInsensitive) == 0 && QFontDatabase::hasFamily(twin)) {
+      family = twin;
+      break;
+    }
+  }
+  return QFont(family, dialogTemplate.pointSize);
 }
 
 std::map<int, QPointer<QWidget>> BuildControls(QDialog& dialog,

@@ -22,7 +22,8 @@ struct DialogUnits {
   QRect ToPixels(const TDialogRect& rect) const;
 };
 
-// The font a template asks for; the application's font when it names none.
+// The font a template asks for, "Courier" as Liberation Mono (its metric
+// twin); the application's font when it names none.
 QFont DialogFont(const TDialogTemplate& dialogTemplate);
 
 // Makes the template's controls as children of dialog, sized from the
