@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <cstdint>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -230,12 +231,11 @@ TEST(DataForm, CloseStoresEscDoesNotAndReopeningShowsTheLastStore) {
     EXPECT_FALSE(form->IsWindow());
     EXPECT_STREQ(record.Mf_Edit, "15000");
     EXPECT_STREQ(record.LBDataEdit, "sin agregar");
-    EXPECT_EQ(record.CheckBox2, 1u);
-    EXPECT_EQ(record.CheckBox4, 0u);
-    EXPECT_EQ(record.WGS84, 0u);
-    EXPECT_EQ(record.Hayford, 1u);
-    EXPECT_EQ(record.VAnalogico, 0u);
-    EXPECT_EQ(record.VDigital, 1u);
+    // The packed states are read by value: a reference to one may be misaligned.
+    const std::vector<std::uint32_t> states = {record.CheckBox2,  record.CheckBox4,
+                                               record.WGS84,      record.Hayford,
+                                               record.VAnalogico, record.VDigital};
+    EXPECT_EQ(states, (std::vector<std::uint32_t>{1, 0, 0, 1, 0, 1}));
     const auto& list = record.ListBoxData.Get();
     ASSERT_EQ(list.Strings.size(), 7u);
     EXPECT_EQ(list.Strings.front(), "Ampliaci\xF3n hasta 5 veces");
