@@ -17,17 +17,24 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-}  // namespace
-
-long ParseLong(std::string_view text) {
+// Where the digits of a number start, after leading white space and a sign.
+std::size_t SkipSpaceAndSign(std::string_view text, bool& negative) {
   std::size_t i = 0;
   while (i < text.size() && IsSpace(text[i]))
     ++i;
-  bool negative = false;
+  negative = false;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
     negative = text[i] == '-';
     ++i;
   }
+  return i;
+}
+
+}  // namespace
+
+long ParseLong(std::string_view text) {
+  bool negative = false;
+  std::size_t i = SkipSpaceAndSign(text, negative);
   constexpr long kMax = std::numeric_limits<long>::max();
   unsigned long magnitude = 0;
   bool saturated = false;
@@ -46,14 +53,8 @@ long ParseLong(std::string_view text) {
 }
 
 double ParseDouble(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size() && IsSpace(text[i]))
-    ++i;
   bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-    negative = text[i] == '-';
-    ++i;
-  }
+  std::size_t i = SkipSpaceAndSign(text, negative);
   // The longest prefix that is a decimal number; from_chars then rounds it
   // correctly without looking at the locale.
   const std::size_t start = i;

@@ -44,6 +44,44 @@ constexpr std::optional<unsigned char> FromUnicode(char32_t cp) {
   return std::nullopt;
 }
 
+namespace detail {
+// The code point that starts at utf8[i], moving i past it; nothing for bytes
+// that are not UTF-8 (cut short, overlong, a surrogate, beyond U+10FFFF).
+constexpr std::optional<char32_t> DecodeUtf8(std::string_view utf8, std::size_t& i) {
+  const auto lead = static_cast<unsigned char>(utf8[i]);
+  char32_t cp = 0;
+  std::size_t extra = 0;
+  if (lead < 0x80) {
+    cp = lead;
+  } else if ((lead & 0xE0) == 0xC0) {
+    cp = lead & 0x1F;
+    extra = 1;
+  } else if ((lead & 0xF0) == 0xE0) {
+    cp = lead & 0x0F;
+    extra = 2;
+  } else if ((lead & 0xF8) == 0xF0) {
+    cp = lead & 0x07;
+    extra = 3;
+  } else {
+    return std::nullopt;
+  }
+  if (i + extra >= utf8.size())
+    return std::nullopt;
+  for (std::size_t k = 1; k <= extra; ++k) {
+    const auto cont = static_cast<unsigned char>(utf8[i + k]);
+    if ((cont & 0xC0) != 0x80)
+      return std::nullopt;
+    cp = (cp << 6) | (cont & 0x3F);
+  }
+  constexpr char32_t kShortest[] = {0, 0x80, 0x800, 0x10000};
+  if (cp < kShortest[extra] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) {
+    return std::nullopt;
+  }
+  i += extra + 1;
+  return cp;
+}
+}  // namespace detail
+
 // UTF-8 text as Windows-1252 bytes; nothing when the text is not valid UTF-8
 // or holds a character that Windows-1252 cannot hold.
 std::optional<std::string> FromUtf8(std::string_view utf8);
@@ -60,33 +98,16 @@ struct Literal {
   std::size_t size = 0;
 
   consteval Literal(const char (&utf8)[N]) {
+    const std::string_view text(utf8, N - 1);
     std::size_t i = 0;
-    while (i + 1 < N) {
-      const auto lead = static_cast<unsigned char>(utf8[i]);
-      char32_t cp = 0;
-      std::size_t extra = 0;
-      if (lead < 0x80) {
-        cp = lead;
-      } else if ((lead & 0xE0) == 0xC0) {
-        cp = lead & 0x1F;
-        extra = 1;
-      } else if ((lead & 0xF0) == 0xE0) {
-        cp = lead & 0x0F;
-        extra = 2;
-      } else {
-        throw "literal is not UTF-8 of the Basic Multilingual Plane";
-      }
-      for (std::size_t k = 1; k <= extra; ++k) {
-        const auto cont = static_cast<unsigned char>(utf8[i + k]);
-        if ((cont & 0xC0) != 0x80)
-          throw "literal is not valid UTF-8";
-        cp = (cp << 6) | (cont & 0x3F);
-      }
-      const auto byte = FromUnicode(cp);
+    while (i < text.size()) {
+      const auto cp = detail::DecodeUtf8(text, i);
+      if (!cp)
+        throw "literal is not valid UTF-8";
+      const auto byte = FromUnicode(*cp);
       if (!byte)
         throw "literal holds a character that Windows-1252 cannot hold";
       bytes[size++] = static_cast<char>(*byte);
-      i += extra + 1;
     }
   }
   constexpr std::string_view view() const { return {bytes, size}; }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <string_view>
 
 #include "compute/cp1252.h"
 
@@ -160,22 +161,22 @@ std::optional<Refusal> ComputeExposureCentres(const FlightInputs& in, const Flig
 
   for (int j = 0; j < p.nfajas; ++j) {
     for (int i = 0; i < p.nFot_faj; ++i) {
+      // A coordinate that cannot be told in degrees: refused, naming the
+      // start point's field that led there.
+      const auto runaway = [&](FormField field, std::string_view es, std::string_view en) {
+        const std::string label = Label(i + 1, j + 1);
+        return Refusal{field,
+                       "lleva el centro de toma " + label + " a una " + std::string(es) +
+                           " que no se puede expresar en grados",
+                       "takes exposure centre " + cp1252::ToUtf8(label) + " to a " +
+                           std::string(en) + " that cannot be written in degrees"};
+      };
       const auto lat = ToDegreesMinutesSeconds(out.Latitud[i][j]);
-      if (!lat) {
-        return Refusal{FormField::Lat_g,
-                       "lleva el centro de toma " + Label(i + 1, j + 1) +
-                           " a una latitud que no se puede expresar en grados",
-                       "takes exposure centre " + cp1252::ToUtf8(Label(i + 1, j + 1)) +
-                           " to a latitude that cannot be written in degrees"};
-      }
+      if (!lat)
+        return runaway(FormField::Lat_g, "latitud", "latitude");
       const auto lon = ToDegreesMinutesSeconds(out.Longitud[i][j]);
-      if (!lon) {
-        return Refusal{FormField::Lon_g,
-                       "lleva el centro de toma " + Label(i + 1, j + 1) +
-                           " a una longitud que no se puede expresar en grados",
-                       "takes exposure centre " + cp1252::ToUtf8(Label(i + 1, j + 1)) +
-                           " to a longitude that cannot be written in degrees"};
-      }
+      if (!lon)
+        return runaway(FormField::Lon_g, "longitud", "longitude");
       out.Latitud_g[i][j] = lat->g;
       out.Latitud_m[i][j] = lat->m;
       out.Latitud_s[i][j] = lat->s;

@@ -29,44 +29,30 @@ std::string_view Choice(std::uint32_t state, std::string_view ok, std::string_vi
 std::string DataSummary(const TTransferStruct& r) {
   std::string s;
   s.reserve(2048);
+  // A label, the field's text and the line's end.
+  const auto row = [&s](std::string_view label, std::string_view value, std::string_view end) {
+    s += label;
+    s += value;
+    s += end;
+  };
   s += "INFORMACION PARA EL VUELO FOTOGRAMETRICO\r\n\r\nAplicación:\r\n"_cp1252;
   s += Choice(r.CheckBox4, "Fotogrametría: Ok.\r\n"_cp1252, "Fotogrametría: NO\r\n"_cp1252);
   s += Choice(r.CheckBox5, "Fotointerpretación: Ok.\r\n"_cp1252,
               "Fotointerpretación: NO\r\n"_cp1252);
   s += "\r\n\r\n";
-  s += "Escala del fotograma = 1/";
-  s += Field(r.Mf_Edit);
-  s += "\r\n\r\n";
-  s += "Distancia focal mm = ";
-  s += Field(r.f_Edit);
-  s += "\r\n";
+  row("Escala del fotograma = 1/", Field(r.Mf_Edit), "\r\n\r\n");
+  row("Distancia focal mm = ", Field(r.f_Edit), "\r\n");
   s += "Dimensiones del Sensor de la Cámara\r\n"_cp1252;
-  s += "Largo mm = ";
-  s += Field(r.LDIMSR_Edit);
-  s += "\r\n";
-  s += "Ancho mm = ";
-  s += Field(r.ADIMSR_Edit);
-  s += "\r\n\r\n";
+  row("Largo mm = ", Field(r.LDIMSR_Edit), "\r\n");
+  row("Ancho mm = ", Field(r.ADIMSR_Edit), "\r\n\r\n");
   // The line ends even when "p" is empty, so the next label keeps its own line.
-  s += "Superposición longitudinal % = "_cp1252;
-  s += Field(r.P_Edit);
-  s += "\r\n";
-  s += "Superposición transversal % = "_cp1252;
-  s += Field(r.Q_Edit);
-  s += "\r\n";
+  row("Superposición longitudinal % = "_cp1252, Field(r.P_Edit), "\r\n");
+  row("Superposición transversal % = "_cp1252, Field(r.Q_Edit), "\r\n");
   s += "Superficie a Volar\r\n";
-  s += "Largo en Km = ";
-  s += Field(r.L_Edit);
-  s += "\r\n";
-  s += "Ancho en Km = ";
-  s += Field(r.A_Edit);
-  s += "\r\n";
-  s += "Tiempo de obturacion sg. = ";
-  s += Field(r.VOBTU_Edit);
-  s += "\r\n";
-  s += "Velocidad Crucero Km/h = ";
-  s += Field(r.Vc_Edit);
-  s += "\r\n";
+  row("Largo en Km = ", Field(r.L_Edit), "\r\n");
+  row("Ancho en Km = ", Field(r.A_Edit), "\r\n");
+  row("Tiempo de obturacion sg. = ", Field(r.VOBTU_Edit), "\r\n");
+  row("Velocidad Crucero Km/h = ", Field(r.Vc_Edit), "\r\n");
   s += "\r\n\r\nTipo de Zona\r\n\r\n";
   s += Choice(r.CheckBox1, "Zona rural: Ok.\r\n", "Zona rural: NO\r\n");
   s += Choice(r.CheckBox2, "Zona urbana: Ok.\r\n", "Zona Urbana: NO\r\n");
@@ -76,32 +62,21 @@ std::string DataSummary(const TTransferStruct& r) {
   s += Choice(r.Hayford, "Elipsoide referencia Hayford: Ok.\r\n",
               "Elipsoide referencia Hayford: NO\r\n\r\n");
   s += "\r\n";
-  s += "Cota Minima Terreno m = ";
-  s += Field(r.Cotmin_Edit);
-  s += "\r\n";
-  s += "Cota Maxima Terreno m = ";
-  s += Field(r.Cotmax_Edit);
-  s += "\r\n";
-  s += "Cota Media Terreno m = ";
-  s += Field(r.Cotmed_Edit);
-  s += "\r\n";
+  row("Cota Minima Terreno m = ", Field(r.Cotmin_Edit), "\r\n");
+  row("Cota Maxima Terreno m = ", Field(r.Cotmax_Edit), "\r\n");
+  row("Cota Media Terreno m = ", Field(r.Cotmed_Edit), "\r\n");
   s += "\r\n\r\n";
 
   // Every line of the information list, in the record's order.
   const auto& lines = r.ListBoxData.Get().Strings;
   if (!lines.empty()) {
     s += "Elementos :\r\n";
-    for (const std::string& line : lines) {
-      s += "    ";
-      s += line;
-      s += "\r\n";
-    }
+    for (const std::string& line : lines)
+      row("    ", line, "\r\n");
     s += "\r\n";
   }
   if (r.LBDataEdit[0] != '\0') {
-    s += "String from Edit control for ListBox data:\r\n    ";
-    s += Field(r.LBDataEdit);
-    s += "\r\n";
+    row("String from Edit control for ListBox data:\r\n    ", Field(r.LBDataEdit), "\r\n");
   }
   return s;
 }

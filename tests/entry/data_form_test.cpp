@@ -20,48 +20,23 @@
 #include "entry/t_transfer_dialog.h"
 #include "resources/ids.h"
 #include "tests/app/program_driver.h"
+#include "tests/entry/form_driver.h"
 #include "tests/framework/modal.h"
 
 namespace {
 
-using fotovuelo::testing::Choose;
+using fotovuelo::testing::Click;
+using fotovuelo::testing::Control;
 using fotovuelo::testing::EnabledOnOpening;
-using fotovuelo::testing::OpenCalculo;
+using fotovuelo::testing::Golden;
+using fotovuelo::testing::kWorkedFlight;
+using fotovuelo::testing::OpenForm;
 using fotovuelo::testing::Program;
 using fotovuelo::testing::RunProgram;
-using framework::testing::ControlOf;
+using fotovuelo::testing::Type;
+using fotovuelo::testing::TypeWorkedFlight;
 using framework::testing::WidgetOf;
 namespace res = fotovuelo::res;
-
-TTransferDialog* OpenForm(Program& p) {
-  QMenu* menu = OpenCalculo(p);
-  EXPECT_NE(menu, nullptr);
-  if (menu == nullptr)
-    return nullptr;
-  Choose(menu, res::kCmDatos);
-  EXPECT_NE(p.window.TransferDialog, nullptr);
-  if (p.window.TransferDialog != nullptr) {
-    // The form is the window the person works in now.
-    QWidget* window = WidgetOf(*p.window.TransferDialog);
-    window->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
-  }
-  return p.window.TransferDialog;
-}
-
-QWidget* Control(TTransferDialog* form, int id) {
-  QWidget* widget = ControlOf(*form, id);
-  EXPECT_NE(widget, nullptr) << id;
-  return widget;
-}
-
-void Type(TTransferDialog* form, int id, const char* text) {
-  QTest::keyClicks(Control(form, id), QString::fromUtf8(text));
-}
-
-void Click(TTransferDialog* form, int id) {
-  QTest::mouseClick(Control(form, id), Qt::LeftButton);
-}
 
 bool Checked(TTransferDialog* form, int id) {
   auto* button = qobject_cast<QAbstractButton*>(Control(form, id));
@@ -78,25 +53,6 @@ std::vector<std::string> ListLines(TTransferDialog* form) {
   for (int i = 0; i < form->ListBox->GetCount(); ++i)
     lines.push_back(form->ListBox->GetString(i));
   return lines;
-}
-
-// The worked flight, typed field by field, with "WGS 84" and "Analógico".
-const std::vector<std::pair<int, const char*>> kWorkedFlight = {
-    {10, "15000"}, {11, "152.4"}, {111, "230"}, {112, "230"}, {12, "60"},  {13, "30"},  {14, "10"},
-    {15, "5"},     {16, "0.002"}, {17, "250"},  {38, "150"},  {27, "100"}, {28, "500"}, {23, "300"},
-    {37, "40"},    {36, "0"},     {35, "0"},    {34, "3"},    {33, "0"},   {32, "0"},   {31, "0"},
-    {30, "0"},     {29, "0"},     {103, "N"},   {104, "W"}};
-
-void TypeWorkedFlight(TTransferDialog* form) {
-  for (const auto& [id, text] : kWorkedFlight)
-    Type(form, id, text);
-  Click(form, 106);
-  Click(form, 114);
-}
-
-std::string Golden(const char* name) {
-  std::ifstream file(std::string(FOTOVUELO_TEST_DATA) + "/" + name, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 TEST(DataForm, OpensFilledFromTheRecordsDefaultsAndGreysDatos) {

@@ -24,49 +24,23 @@
 #include "entry/t_transfer_dialog.h"
 #include "resources/ids.h"
 #include "tests/app/program_driver.h"
+#include "tests/entry/form_driver.h"
 #include "tests/framework/modal.h"
 
 namespace {
 
 using fotovuelo::testing::Choose;
+using fotovuelo::testing::Click;
+using fotovuelo::testing::Golden;
 using fotovuelo::testing::OpenCalculo;
+using fotovuelo::testing::OpenForm;
 using fotovuelo::testing::Program;
 using fotovuelo::testing::RunProgram;
+using fotovuelo::testing::Type;
+using fotovuelo::testing::TypeWorkedFlight;
 using framework::testing::ControlOf;
 using framework::testing::WidgetOf;
 namespace res = fotovuelo::res;
-
-std::string Golden(const char* name) {
-  std::ifstream file(std::string(FOTOVUELO_TEST_DATA) + "/" + name, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-TTransferDialog* OpenForm(Program& p) {
-  Choose(OpenCalculo(p), res::kCmDatos);
-  EXPECT_NE(p.window.TransferDialog, nullptr);
-  return p.window.TransferDialog;
-}
-
-void Type(TTransferDialog* form, int id, const char* text) {
-  QTest::keyClicks(ControlOf(*form, id), QString::fromUtf8(text));
-}
-
-void Click(TTransferDialog* form, int id) {
-  QTest::mouseClick(ControlOf(*form, id), Qt::LeftButton);
-}
-
-const std::vector<std::pair<int, const char*>> kWorkedFlight = {
-    {10, "15000"}, {11, "152.4"}, {111, "230"}, {112, "230"}, {12, "60"},  {13, "30"},  {14, "10"},
-    {15, "5"},     {16, "0.002"}, {17, "250"},  {38, "150"},  {27, "100"}, {28, "500"}, {23, "300"},
-    {37, "40"},    {36, "0"},     {35, "0"},    {34, "3"},    {33, "0"},   {32, "0"},   {31, "0"},
-    {30, "0"},     {29, "0"},     {103, "N"},   {104, "W"}};
-
-void TypeWorkedFlight(TTransferDialog* form) {
-  for (const auto& [id, text] : kWorkedFlight)
-    Type(form, id, text);
-  Click(form, 106);
-  Click(form, 114);
-}
 
 // What the results dialog shows, as Windows-1252 with CR LF; the dialog is
 // closed with "Ok". `look` may inspect the dialog first.
