@@ -140,14 +140,7 @@ TEST(FlightParameters, ExtendedPrecisionDecidesTruncatedScales) {
 }
 
 TEST(FlightParameters, LowSpeedConditionIsStrict) {
-  const auto form = [](const char* vmi) {
-    return WorkedFlightWith({{F::Mf, "30000"},
-                             {F::f, "88"},
-                             {F::L, "20"},
-                             {F::A, "9"},
-                             {F::VOBTU, "0.01"},
-                             {F::Vmi, vmi}});
-  };
+  const auto form = testing::LowSpeedFlight;
   const Outcome below = Compute(form("600"));
   ASSERT_FALSE(below.refusal);
   EXPECT_EQ(below.p.Vo, 540);

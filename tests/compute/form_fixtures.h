@@ -20,6 +20,17 @@ inline FormTexts WorkedFlightWith(
   return form;
 }
 
+// A flight whose operating speed is 540 km/h (scale 30000, shutter 0.01 s),
+// with the given minimum speed.
+inline FormTexts LowSpeedFlight(const char* minimum_speed) {
+  return WorkedFlightWith({{FormField::Mf, "30000"},
+                           {FormField::f, "88"},
+                           {FormField::L, "20"},
+                           {FormField::A, "9"},
+                           {FormField::VOBTU, "0.01"},
+                           {FormField::Vmi, minimum_speed}});
+}
+
 inline std::string ReadFileBytes(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());

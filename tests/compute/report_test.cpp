@@ -130,14 +130,7 @@ TEST(Report, OptionalLines) {
   const std::string observation =
       "Observación: La velocidad de operacion esta por debajo de la velocidad minima de "
       "sustentación\r\n";
-  const auto low = [](const char* vmi) {
-    return WorkedFlightWith({{F::Mf, "30000"},
-                             {F::f, "88"},
-                             {F::L, "20"},
-                             {F::A, "9"},
-                             {F::VOBTU, "0.01"},
-                             {F::Vmi, vmi}});
-  };
+  const auto low = testing::LowSpeedFlight;
   const std::string below = Utf8(Report(low("541")));
   EXPECT_NE(below.find("Km/h = 540\r\n" + observation + "\r\nTiempo de obturación"),
             std::string::npos);
