@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "compute/char_set.h"
+
 namespace fotovuelo::cli {
 
 namespace {
@@ -74,19 +76,6 @@ std::string_view KeyOf(FormField field) {
   return {};
 }
 
-bool FilterAccepts(std::string_view filter, char c) {
-  for (std::size_t i = 0; i < filter.size(); ++i) {
-    if (i + 2 < filter.size() && filter[i + 1] == '-') {
-      if (c >= filter[i] && c <= filter[i + 2])
-        return true;
-      i += 2;
-    } else if (filter[i] == c) {
-      return true;
-    }
-  }
-  return false;
-}
-
 std::optional<std::string> ApplyKey(const CalcKey& key, std::string_view value, FormTexts& form) {
   const std::string option = "--" + std::string(key.name);
   if (!key.field) {
@@ -101,8 +90,9 @@ std::optional<std::string> ApplyKey(const CalcKey& key, std::string_view value, 
     return std::nullopt;
   }
   const FormFieldInfo& info = FieldInfo(*key.field);
+  const CharSet accepted(info.filter);
   for (const char c : value) {
-    if (!FilterAccepts(info.filter, c)) {
+    if (!accepted.Has(c)) {
       return option + ": " + Shown(c) + " is not accepted (the field takes \"" +
              std::string(info.filter) + "\")";
     }

@@ -23,10 +23,6 @@ std::string_view KeyOf(FormField field);
 const CalcKey* KeysBegin();
 const CalcKey* KeysEnd();
 
-// Whether `c` is in a filter such as "0-9." or "S N": each character stands
-// for itself, a hyphen between two characters for the range between them.
-bool FilterAccepts(std::string_view filter, char c);
-
 // Checks `value` for `key` as the form would take it, and stores it in
 // `form`. Returns an English error naming the key, the offending character
 // or the limit; nothing when the value is accepted.

@@ -26,22 +26,6 @@ bool TValidator::Valid(std::string_view text, TWindow* owner) const {
   return false;
 }
 
-TCharSet::TCharSet(std::string_view description) {
-  const std::size_t n = description.size();
-  for (std::size_t i = 0; i < n; ++i) {
-    const auto first = static_cast<unsigned char>(description[i]);
-    if (i + 2 < n && description[i + 1] == '-') {
-      const auto last = static_cast<unsigned char>(description[i + 2]);
-      // A reversed range ("9-0") admits nothing rather than everything.
-      for (unsigned c = first; c <= last; ++c)
-        members_.set(c);
-      i += 2;
-    } else {
-      members_.set(first);
-    }
-  }
-}
-
 TFilterValidator::TFilterValidator(std::string_view charSet)
     : description_(charSet), set_(charSet) {}
 

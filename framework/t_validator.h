@@ -4,10 +4,11 @@
 // closes. Texts are Windows-1252.
 #pragma once
 
-#include <bitset>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "compute/char_set.h"
 
 namespace framework {
 
@@ -24,19 +25,8 @@ class TValidator {
   bool Valid(std::string_view text, TWindow* owner) const;
 };
 
-// A set of characters written as in "0-9.", "S N" or "a-zA-Z_": each character
-// stands for itself, and a hyphen between two characters for every character
-// from the first to the second. A hyphen at either end stands for itself.
-class TCharSet {
- public:
-  TCharSet() = default;
-  explicit TCharSet(std::string_view description);
-  bool Has(unsigned char c) const { return members_.test(c); }
-  bool Has(char c) const { return Has(static_cast<unsigned char>(c)); }
-
- private:
-  std::bitset<256> members_;
-};
+// A set of characters in the filter syntax ("0-9.", "S N"); see CharSet.
+using TCharSet = fotovuelo::CharSet;
 
 // Admits only texts made of the characters of a set.
 class TFilterValidator : public TValidator {
