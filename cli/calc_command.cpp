@@ -1,8 +1,8 @@
 #include "cli/calc_command.h"
 
 #include <CLI/CLI.hpp>
+#include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <map>
 #include <memory>
 #include <optional>
@@ -19,6 +19,10 @@ namespace fotovuelo::cli {
 
 namespace {
 
+// A form file has 27 short lines; a longer one is not a form file (or is
+// /dev/zero), and reading it whole could take all the memory there is.
+constexpr std::size_t kMaxFormLine = 4096;
+
 std::string_view Trim(std::string_view s) {
   const auto first = s.find_first_not_of(" \t\r");
   if (first == std::string_view::npos)
@@ -27,19 +31,53 @@ std::string_view Trim(std::string_view s) {
   return s.substr(first, last - first + 1);
 }
 
+struct CloseFile {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+enum class LineRead { kLine, kEnd, kTooLong, kError };
+
+// One line without its LF, of at most kMaxFormLine bytes.
+LineRead ReadLine(std::FILE* file, std::string& line) {
+  line.clear();
+  for (;;) {
+    const int c = std::getc(file);
+    if (c == EOF) {
+      if (std::ferror(file))
+        return LineRead::kError;
+      return line.empty() ? LineRead::kEnd : LineRead::kLine;
+    }
+    if (c == '\n')
+      return LineRead::kLine;
+    if (line.size() == kMaxFormLine)
+      return LineRead::kTooLong;
+    line.push_back(static_cast<char>(c));
+  }
+}
+
 // Reads `key = value` lines; '#' starts a comment line. A value may be put in
 // double quotes to keep blanks (lat-hemisphere = " ").
 std::optional<std::string> ReadFormFile(const std::string& path,
                                         std::vector<std::pair<const CalcKey*, std::string>>& out) {
-  std::ifstream file(path, std::ios::binary);
+  const std::unique_ptr<std::FILE, CloseFile> file(std::fopen(path.c_str(), "rb"));
   if (!file)
     return "--form: cannot read '" + path + "': " + std::strerror(errno);
   std::map<std::string_view, int> seen;
   std::string line;
   int number = 0;
-  while (std::getline(file, line)) {
+  for (;;) {
+    const LineRead read = ReadLine(file.get(), line);
+    if (read == LineRead::kEnd)
+      break;
+    // A directory opens, and fails at its first read.
+    if (read == LineRead::kError)
+      return "--form: cannot read '" + path + "': " + std::strerror(errno);
     ++number;
     const std::string where = path + ":" + std::to_string(number) + ": ";
+    if (read == LineRead::kTooLong) {
+      return where + "the line is longer than " + std::to_string(kMaxFormLine) +
+             " characters; this is not a form file";
+    }
     const std::string_view text = Trim(line);
     if (text.empty() || text.front() == '#')
       continue;
@@ -61,9 +99,40 @@ std::optional<std::string> ReadFormFile(const std::string& path,
     seen.emplace(key->name, number);
     out.emplace_back(key, std::string(value));
   }
-  if (file.bad())
-    return "--form: error reading '" + path + "'";
   return std::nullopt;
+}
+
+// A message as one line of valid UTF-8: control bytes, including line ends,
+// and bytes that are not UTF-8 are written as \xNN.
+std::string Printable(std::string_view message) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  out.reserve(message.size());
+  for (std::size_t i = 0; i < message.size();) {
+    std::size_t next = i;
+    const auto cp = cp1252::detail::DecodeUtf8(message, next);
+    if (cp && *cp >= 0x20 && !(*cp >= 0x7F && *cp < 0xA0)) {
+      out.append(message.substr(i, next - i));
+      i = next;
+    } else {
+      const auto byte = static_cast<unsigned char>(message[i++]);
+      out += "\\x";
+      out += kHex[byte >> 4];
+      out += kHex[byte & 0xF];
+    }
+  }
+  return out;
+}
+
+std::string Refused(const Refusal& refusal) {
+  return "cannot compute the flight: --" + std::string(KeyOf(refusal.field)) + ": " +
+         refusal.EnglishMessage();
+}
+
+// Says one line on the error stream and gives the status to exit with.
+int Say(std::ostream& err, std::string_view message, int status) {
+  err << "fotovuelo-calc: " << Printable(message) << "\n";
+  return status;
 }
 
 // The report as a UTF-8 text with LF line ends.
@@ -142,84 +211,64 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     out << app.help();
     return kExitOk;
   } catch (const CLI::ParseError& e) {
-    err << "fotovuelo-calc: " << e.what() << "\n";
-    return kExitUsage;
+    return Say(err, e.what(), kExitUsage);
   }
 
   FormTexts form = example ? FormTexts::WorkedFlight() : FormTexts{};
   std::vector<std::pair<const CalcKey*, std::string>> settings;
   if (!form_path.empty()) {
-    if (auto error = ReadFormFile(form_path, settings)) {
-      err << "fotovuelo-calc: " << *error << "\n";
-      return kExitUsage;
-    }
+    if (auto error = ReadFormFile(form_path, settings))
+      return Say(err, *error, kExitUsage);
   }
   for (const auto& [key, option] : options) {
     if (option->count() > 0)
       settings.emplace_back(key, given[key]);
   }
   for (const auto& [key, value] : settings) {
-    if (auto error = ApplyKey(*key, value, form)) {
-      err << "fotovuelo-calc: " << *error << "\n";
-      return kExitUsage;
-    }
+    if (auto error = ApplyKey(*key, value, form))
+      return Say(err, *error, kExitUsage);
   }
 
   const std::optional<exports::Format> format = exports::FormatNamed(format_name);
-  if (format && raw) {
-    err << "fotovuelo-calc: --raw applies to --format report only\n";
-    return kExitUsage;
-  }
+  if (format && raw)
+    return Say(err, "--raw applies to --format report only", kExitUsage);
 
   std::string text;
   bool hayford_warning = false;
   if (!format) {
     static char report[kReportBufferSize];
-    if (const auto refusal = Calculo(form, report, sizeof report)) {
-      err << "fotovuelo-calc: cannot compute the flight: --" << KeyOf(refusal->field) << ": "
-          << refusal->EnglishMessage() << "\n";
-      return kExitRefused;
-    }
+    if (const auto refusal = Calculo(form, report, sizeof report))
+      return Say(err, Refused(*refusal), kExitRefused);
     const std::string_view bytes(report, std::strlen(report));
     text = raw ? std::string(bytes) : ReadableReport(bytes);
   } else {
     // About 40 kB of tables: too much for the stack of a small thread.
     const auto flight = std::make_unique<FlightResult>();
-    if (const auto refusal = ComputeFlight(form, *flight)) {
-      err << "fotovuelo-calc: cannot compute the flight: --" << KeyOf(refusal->field) << ": "
-          << refusal->EnglishMessage() << "\n";
-      return kExitRefused;
-    }
+    if (const auto refusal = ComputeFlight(form, *flight))
+      return Say(err, Refused(*refusal), kExitRefused);
     auto exported = exports::MakeFlightExport(*flight);
-    if (const auto* error = std::get_if<std::string>(&exported)) {
-      err << "fotovuelo-calc: cannot export the flight: " << *error << "\n";
-      return kExitRefused;
-    }
+    if (const auto* error = std::get_if<std::string>(&exported))
+      return Say(err, "cannot export the flight: " + *error, kExitRefused);
     const auto& block = std::get<exports::FlightExport>(exported);
     text = exports::Render(*format, block);
     hayford_warning = !block.Wgs84() && exports::ReadersAssumeWgs84(*format);
   }
 
-  if (output_option->count() > 0 && output_path.empty()) {
-    err << "fotovuelo-calc: --output: the file name is empty (use - for standard output)\n";
-    return kExitUsage;
-  }
+  if (output_option->count() > 0 && output_path.empty())
+    return Say(err, "--output: the file name is empty (use - for standard output)", kExitUsage);
   if (output_path.empty() || output_path == "-") {
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
     out.flush();
-    if (!out) {
-      err << (format ? "fotovuelo-calc: cannot write the output\n"
-                     : "fotovuelo-calc: cannot write the report\n");
-      return kExitUsage;
-    }
+    if (!out)
+      return Say(err, format ? "cannot write the output" : "cannot write the report", kExitUsage);
   } else if (const auto error = WriteFileAtomically(output_path, text)) {
-    err << "fotovuelo-calc: --output: " << *error << "\n";
-    return kExitUsage;
+    return Say(err, "--output: " + *error, kExitUsage);
   }
   if (hayford_warning) {
-    err << "fotovuelo-calc: warning: the coordinates are on the Hayford ellipsoid, not WGS 84, "
-           "which "
-        << exports::FormatTitle(*format) << " readers assume\n";
+    Say(err,
+        "warning: the coordinates are on the Hayford ellipsoid, not WGS 84, which " +
+            std::string(exports::FormatTitle(*format)) + " readers assume",
+        kExitOk);
   }
   return kExitOk;
 }

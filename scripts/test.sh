@@ -14,6 +14,11 @@ for preset in default sanitize; do
   ctest --preset "${preset}" -j "${jobs}" --timeout 600
 done
 
+# The fuzzers: every committed input replayed, then a bounded minute of new
+# inputs for the computation and for fotovuelo-calc, side by side.
+echo "== fuzz: replay the corpora, then fuzz for 60 s"
+bash scripts/fuzz.sh all 60
+
 # The Debian package: built by CPack from the optimised build, installed with
 # apt-get as a user would, and its fotovuelo-calc run from where it landed.
 echo "== package: build, install with apt-get, run the installed fotovuelo-calc"

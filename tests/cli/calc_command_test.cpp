@@ -43,10 +43,10 @@ std::string WriteForm(const std::string& name, const std::string& text) {
 }
 
 const std::vector<std::string> kSouthernWestern = {
-    "--lat-deg", "33", "--lat-min", "30", "--lat-sec", "12.75", "--lat-hemisphere", "S",
-    "--lon-deg", "70", "--lon-min", "15", "--lon-sec", "7.125", "--lon-side", "W",
-    "--az-deg", "135", "--az-min", "0", "--az-sec", "30", "--ellipsoid", "hayford",
-    "--camera", "digital"};
+    "--lat-deg", "33",     "--lat-min", "30", "--lat-sec", "12.75", "--lat-hemisphere", "S",
+    "--lon-deg", "70",     "--lon-min", "15", "--lon-sec", "7.125", "--lon-side",       "W",
+    "--az-deg",  "135",    "--az-min",  "0",  "--az-sec",  "30",    "--ellipsoid",      "hayford",
+    "--camera",  "digital"};
 
 TEST(FotovueloCalc, RawReportIsTheReportBuffer) {
   Outcome r = Calc({"--example", "--raw"});
@@ -141,6 +141,49 @@ TEST(FotovueloCalc, BadFormFilesNameTheLine) {
     EXPECT_EQ(r.out, "");
     EXPECT_NE(r.err.find(c.said), std::string::npos) << r.err;
   }
+}
+
+// Whatever a form file or an argument holds, the answer is one line of
+// clean text and status 2: bytes that are not text are shown as \xNN, and a
+// "file" that never ends a line is not read whole.
+TEST(FotovueloCalc, HostileInputIsOneCleanLineAndStatusTwo) {
+  const std::string dir = ::testing::TempDir();
+  const std::string nul_key = WriteForm("nul_key.form", std::string("sc\0ale = 1\n", 11));
+  const std::string nul_value = WriteForm("nul_value.form", std::string("scale = 1\0002\n", 12));
+  const std::string latin1 = WriteForm("latin1.form", "# ok\n\xE1rea = 5\n");
+  const std::string long_line = WriteForm("long.form", "# " + std::string(5000, 'x') + "\n");
+  const std::string long_ok = WriteForm("long_ok.form", "# " + std::string(4000, 'x') + "\n");
+  const struct {
+    std::vector<std::string> args;
+    const char* said;
+  } cases[] = {
+      {{"--form", nul_key}, ":1: unknown key 'sc\\x00ale'"},
+      {{"--form", nul_value}, "--scale: byte 0x00 is not accepted"},
+      {{"--form", latin1}, ":2: unknown key '\\xE1rea'"},
+      {{"--form", long_line}, ":1: the line is longer than 4096 characters"},
+      {{"--form", "/dev/zero"}, "/dev/zero:1: the line is longer than 4096 characters"},
+      {{"--form", dir}, "Is a directory"},
+      {{"--form", dir + "/no-such.form"}, "No such file or directory"},
+      {{"--sc\x01"
+        "ale",
+        "1"},
+       "--sc\\x01ale"},
+      {{"--scale\xFF", "1"}, "--scale\\xFF"},
+      {{"--scale", "15\xC3\xA1"}, "--scale: a non-ASCII character is not accepted"},
+      {{"--form"}, "--form"},
+  };
+  for (const auto& c : cases) {
+    const Outcome r = Calc(c.args);
+    EXPECT_EQ(r.status, kExitUsage) << c.said;
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find(c.said), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << r.err;
+    for (const char ch : r.err) {
+      EXPECT_TRUE(ch == '\n' || (ch >= 0x20 && ch < 0x7F)) << r.err;
+    }
+  }
+  // A long comment line up to the limit is still a form file.
+  EXPECT_EQ(Calc({"--example", "--form", long_ok}).status, kExitOk);
 }
 
 TEST(FotovueloCalc, RefusedComputationsExitThree) {
