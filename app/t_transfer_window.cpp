@@ -41,7 +41,8 @@ void TTransferWindow::CmDialog() {
   TransferDialog = new TTransferDialog(this, res::kDataForm, TransferStruct);
   if (!TransferDialog->Create()) {
     // No window, so no message will come to clear it: forget the form now,
-    // or "&Datos" would stay greyed for good. The object stays a child.
+    // or "&Datos" would stay greyed for good.
+    delete TransferDialog;
     TransferDialog = nullptr;
     MessageBox("No se pudo abrir el formulario de datos."_cp1252, "Control de Datos",
                framework::MB_OK | framework::MB_ICONEXCLAMATION);
@@ -67,7 +68,11 @@ void TTransferWindow::CmAcerca() {
 }
 
 framework::TResult TTransferWindow::EvDialogClosed(framework::TParam1, framework::TParam2) {
-  // The form object itself stays a child of this window until it goes.
+  // The form's window is gone and its destruction has finished, so the
+  // object goes too: kept as a child until the program ends, every opening
+  // would leave about 20 kB behind for the rest of the run.
+  if (TransferDialog != nullptr && !TransferDialog->IsWindow())
+    delete TransferDialog;
   TransferDialog = nullptr;
   return 1;
 }

@@ -22,8 +22,8 @@ class TTransferWindow : public framework::TWindow {
 
   // The flight data record: what the data form shows and stores.
   TTransferStruct TransferStruct;
-  // The data form open now, or null. It does not own: every form object is a
-  // child of this window and goes with it.
+  // The data form open now, or null. Every form object is a child of this
+  // window; one whose window has closed is deleted when its message arrives.
   TTransferDialog* TransferDialog;
   // 1024 characters holding the empty string for the window's whole life.
   std::unique_ptr<char[]> Label;

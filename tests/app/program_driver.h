@@ -29,8 +29,9 @@ struct Program {
 };
 
 // Runs the program; the script starts once the main window is shown. A
-// script that does not end the program fails the test after 20 s.
-inline int RunProgram(const std::function<void(Program&)>& script) {
+// script that does not end the program fails the test after watchdogMs
+// (none with 0).
+inline int RunProgram(const std::function<void(Program&)>& script, int watchdogMs = 20000) {
   TTransferApp app;
   QTimer start;
   start.setSingleShot(true);
@@ -55,7 +56,8 @@ inline int RunProgram(const std::function<void(Program&)>& script) {
     ADD_FAILURE() << "the program did not end";
     app.PostQuitMessage(99);
   });
-  watchdog.start(20000);
+  if (watchdogMs > 0)
+    watchdog.start(watchdogMs);
   return app.Run();
 }
 
