@@ -11,6 +11,8 @@ packages=(
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev libgeographiclib-dev
   xvfb xauth gdal-bin libxml2-utils librsvg2-bin
+  # the desktop session's memory, measured with the keyboard on a virtual display
+  xdotool time
   # fuzzing: clang's libFuzzer with its sanitizer runtimes
   clang libclang-rt-14-dev
   # packaging
