@@ -73,6 +73,11 @@ std::string Substitute(const std::string& arg) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  // "--form /dev/stdin" must find an end, not wait for a terminal or a pipe.
+  if (std::freopen("/dev/null", "r", stdin) == nullptr) {
+    std::perror("/dev/null");
+    std::abort();
+  }
   char name[] = "/tmp/calc_cli_fuzz.XXXXXX";
   if (mkdtemp(name) == nullptr) {
     std::perror("mkdtemp");
