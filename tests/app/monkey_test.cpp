@@ -112,7 +112,8 @@ struct RecordSnapshot {
   bool operator==(const RecordSnapshot&) const = default;
 };
 
-// The form's controls a person can click: every edit, box and button.
+// The form's controls a person can click: every edit, box and button, with
+// "Add" and "&Calcular" listed more than once to be pressed more often.
 const int kControls[] = {10, 11, 111, 112, 12,  13,  14,  15,  16, 17, 38, 27, 28, 23,
                          20, 21, 22,  101, 102, 26,  18,  37,  36, 35, 34, 33, 32, 31,
                          30, 29, 103, 104, 106, 107, 114, 115, 19, 25, 25, 25, 19, framework::IDOK};
