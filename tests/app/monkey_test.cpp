@@ -1,5 +1,5 @@
-// A seeded monkey in the whole program: random menu commands, key presses
-// and clicks on the data form's controls, with every message box and the
+// A seeded monkey in the whole program: random menu commands, key presses,
+// pastes and clicks on the data form's controls, with every message box and the
 // results dialog closed as they come. After every event the program's
 // promises still hold: one form at most, "&Datos" greyed exactly while it is
 // open, a record whose texts end inside their fields and hold only what their
@@ -13,6 +13,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
 #include <QLineEdit>
 #include <QMenu>
@@ -50,7 +51,7 @@ namespace res = fotovuelo::res;
 
 struct Settings {
   std::vector<unsigned> seeds{1, 2, 3};
-  int events = 1500;
+  int events = 3000;
 };
 
 Settings FromEnvironment() {
@@ -256,8 +257,18 @@ class Monkey {
       QTest::keyClick(target, Qt::Key_Backspace);
       return "Backspace";
     }
+    if (roll < 44) {
+      // Pasted text meets the same filter and limit as typed text.
+      static const char* const kClipboard[] = {
+          "123456789012345678901234567890",     "-40",   "1e5", "40.5.3", "S", "W", "N\nS", "\t7",
+          "Zona \xC3\xB1\xC3\xA1 \xE4\xB8\xAD", "0.002", ""};
+      const char* text = kClipboard[Pick(std::size(kClipboard))];
+      QApplication::clipboard()->setText(QString::fromUtf8(text));
+      QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+      return "pasted '" + std::string(text) + "'";
+    }
     static const QString kAccented = QString::fromUtf8("áéíóúñÑÁØüç€őł中");
-    if (roll < 48) {
+    if (roll < 50) {
       const QString ch = kAccented.mid(Pick(kAccented.size()), 1);
       fotovuelo::testing::TypeText(target, ch);
       return "accented " + ch.toStdString();
