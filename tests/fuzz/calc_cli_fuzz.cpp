@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "cli/calc_command.h"
+#include "compute/cp1252.h"
 
 namespace {
 
@@ -32,30 +33,12 @@ std::string directory;
   std::abort();
 }
 
-// Printable ASCII, line feeds and well-formed UTF-8 only.
+// Line feeds and well-formed UTF-8 without other control characters.
 bool IsCleanText(std::string_view s) {
   for (std::size_t i = 0; i < s.size();) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    if (c == '\n' || (c >= 0x20 && c < 0x7F)) {
-      ++i;
-      continue;
-    }
-    std::size_t extra = 0;
-    if (c >= 0xC2 && c <= 0xDF)
-      extra = 1;
-    else if (c >= 0xE0 && c <= 0xEF)
-      extra = 2;
-    else if (c >= 0xF0 && c <= 0xF4)
-      extra = 3;
-    else
+    const auto cp = fotovuelo::cp1252::detail::DecodeUtf8(s, i);
+    if (!cp || (*cp != '\n' && (*cp < 0x20 || (*cp >= 0x7F && *cp < 0xA0))))
       return false;
-    if (i + extra >= s.size())
-      return false;
-    for (std::size_t k = 1; k <= extra; ++k) {
-      if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80)
-        return false;
-    }
-    i += extra + 1;
   }
   return true;
 }
